@@ -1,0 +1,40 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "host/dialogs/Answer.h"
+#include "host/dialogs/DialogDriver.h"
+
+namespace host {
+
+class DialogItem;
+
+/// Answers modal dialogs from a queue, as a person would: the answers at the head of the queue that name the
+/// open dialog are applied in order; then, unless one of them closed it, OK (item 1) is pressed. A dialog that
+/// still does not close is cancelled (result 2), so a headless run never hangs. Alerts are dismissed.
+class HeadlessDriver : public DialogDriver {
+public:
+  /// Queues an answer at the end.
+  void queue(Answer answer) { answers.push_back(std::move(answer)); }
+  /// Answers not used yet.
+  [[nodiscard]] const std::deque<Answer>& pending() const { return answers; }
+
+  void runModal(Dialog& dialog, DialogManager& manager) override;
+  void modelessChanged(Dialog&) override {}
+  void modelessDestroyed(Dialog&) override {}
+  void alert(AlertKind, std::string_view) override {}
+
+private:
+  void apply(const Answer& answer, Dialog& dialog, DialogManager& manager);
+  void setValue(DialogItem& item, const std::string& value, DialogManager& manager);
+  void press(DialogItem& item, DialogManager& manager);
+
+  std::deque<Answer> answers;
+};
+
+/// True when the answer names the dialog by number, title or name.
+[[nodiscard]] bool answerNames(const Answer& answer, const Dialog& dialog);
+
+}  // namespace host

@@ -1,0 +1,18 @@
+#include "host/suites/SuiteBindings.h"
+
+#include <array>
+
+#include "host/suites/SuiteRegistry.h"
+
+namespace host {
+
+void registerAllSuites(SuiteRegistry& registry) {
+  constexpr std::array kFamilies{
+      &registerBlocksSuite, &registerDialogSuites,    &registerUserSuite,       &registerMenuSuite,
+      &registerTimerSuite,  &registerToolSuite,       &registerNotifierSuite,   &registerFileFormatSuite,
+      &registerPlaceholderSuites,
+  };
+  for (auto registerFamily : kFamilies) registerFamily(registry);
+}
+
+}  // namespace host

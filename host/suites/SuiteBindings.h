@@ -1,0 +1,27 @@
+#pragma once
+
+#include "host/sdk/BasicSuite.h"
+
+namespace host {
+
+class SuiteRegistry;
+
+/// The basic suite every message carries.
+[[nodiscard]] const BasicSuite& basicSuite();
+
+/// Registers every suite the host offers, each under its exact name and every version plug-ins ask for.
+void registerAllSuites(SuiteRegistry& registry);
+
+/// One suite family each; registerAllSuites calls them all.
+void registerBlocksSuite(SuiteRegistry& registry);
+void registerDialogSuites(SuiteRegistry& registry);
+void registerUserSuite(SuiteRegistry& registry);
+void registerMenuSuite(SuiteRegistry& registry);
+void registerTimerSuite(SuiteRegistry& registry);
+void registerToolSuite(SuiteRegistry& registry);
+void registerNotifierSuite(SuiteRegistry& registry);
+void registerFileFormatSuite(SuiteRegistry& registry);
+/// Suites whose operations nothing calls yet: offered so that acquisition succeeds.
+void registerPlaceholderSuites(SuiteRegistry& registry);
+
+}  // namespace host

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "host/sdk/BlocksSuite.h"
+#include "host/sdk/DialogSuites.h"
+#include "host/sdk/FileFormatSuite.h"
+#include "host/sdk/MenuSuite.h"
+#include "host/sdk/NotifierSuite.h"
+#include "host/sdk/SuiteNames.h"
+#include "host/sdk/TimerSuite.h"
+#include "host/sdk/ToolSuite.h"
+#include "host/sdk/UserSuite.h"
+
+namespace plugin {
+
+/// One slot of HostSuites per suite a plug-in may import; the text-engine suites follow in their own order.
+enum class SuiteSlot : uint16_t {
+  SP_BLOCKS, SP_ACCESS, PLUGIN, MD_MEMORY, FIXED_MATH, REAL_MATH, PLUGIN_GROUP, BLEND_STYLE, ART_STYLE, ART, USER,
+  RUNTIME, PLACED, RASTER, PATH, MATCHING_ART, DOCUMENT, DOCUMENT_VIEW, PATH_STYLE, CUSTOM_COLOR, GROUP, LAYER,
+  TRANSFORM_ART, TEXT_FRAME, FONT, FOREIGN_OBJECT, ATE_PAINT, UNDO, DIALOG_GROUP, TRACKER, CONTEXT, PREFERENCE,
+  HARD_SOFT, LEGACY_TEXT_CONVERSION, ART_SET, UNICODE_STRING, FILE_PATH, MENU, TOOL, FILE_FORMAT, TIMER, NOTIFIER,
+  ADM_DIALOG, ADM_ITEM, ADM_NOTIFIER, ADM_BASIC, ADM_LIST, ADM_DRAWER, ADM_ENTRY, ADM_ICON, ADM_IMAGE,
+  TEXT_ENGINE_FIRST,
+};
+
+/// Number of slots: the named suites and the text-engine suites.
+inline constexpr size_t kSuiteSlotCount = static_cast<size_t>(SuiteSlot::TEXT_ENGINE_FIRST) + TEXT_ENGINE_SUITE_COUNT;
+
+/// The slot of the index-th text-engine suite (in the order of TEXT_ENGINE_SUITES).
+[[nodiscard]] constexpr SuiteSlot textEngineSlot(size_t index) {
+  return static_cast<SuiteSlot>(static_cast<size_t>(SuiteSlot::TEXT_ENGINE_FIRST) + index);
+}
+
+/// One row of a plug-in's suite table: the suite's name exactly as the host registers it, the version the
+/// plug-in asks for, and the slot that receives its operation table.
+struct SuiteImport {
+  const char* name;
+  int32_t version;
+  SuiteSlot destination;
+};
+
+/// The slot a suite's operation table lands in, for typed access (HostSuites::get).
+template <class Suite>
+struct SuiteSlotOf;
+template <> struct SuiteSlotOf<BlocksSuite> { static constexpr SuiteSlot value = SuiteSlot::SP_BLOCKS; };
+template <> struct SuiteSlotOf<UserSuite> { static constexpr SuiteSlot value = SuiteSlot::USER; };
+template <> struct SuiteSlotOf<MenuSuite> { static constexpr SuiteSlot value = SuiteSlot::MENU; };
+template <> struct SuiteSlotOf<ToolSuite> { static constexpr SuiteSlot value = SuiteSlot::TOOL; };
+template <> struct SuiteSlotOf<FileFormatSuite> { static constexpr SuiteSlot value = SuiteSlot::FILE_FORMAT; };
+template <> struct SuiteSlotOf<TimerSuite> { static constexpr SuiteSlot value = SuiteSlot::TIMER; };
+template <> struct SuiteSlotOf<NotifierSuite> { static constexpr SuiteSlot value = SuiteSlot::NOTIFIER; };
+template <> struct SuiteSlotOf<AdmDialogSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_DIALOG; };
+template <> struct SuiteSlotOf<AdmItemSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_ITEM; };
+template <> struct SuiteSlotOf<AdmNotifierSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_NOTIFIER; };
+template <> struct SuiteSlotOf<AdmBasicSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_BASIC; };
+
+/// The host suites a plug-in holds: one pointer per slot, null while the suite is not held.
+class HostSuites {
+public:
+  /// The operation table of Suite, or null while it is not held.
+  template <class Suite>
+  [[nodiscard]] const Suite* get() const {
+    return static_cast<const Suite*>(slot(SuiteSlotOf<Suite>::value));
+  }
+  [[nodiscard]] const void* slot(SuiteSlot which) const { return slots[static_cast<size_t>(which)]; }
+  void set(SuiteSlot which, const void* table) { slots[static_cast<size_t>(which)] = table; }
+  [[nodiscard]] bool holds(SuiteSlot which) const { return slot(which) != nullptr; }
+
+private:
+  std::array<const void*, kSuiteSlotCount> slots{};
+};
+
+/// The converter's suite table (115 rows, in its acquisition order).
+[[nodiscard]] std::span<const SuiteImport> converterSuiteTable();
+/// The drafting plug-in's suite table (112 rows, in its acquisition order).
+[[nodiscard]] std::span<const SuiteImport> draftingSuiteTable();
+
+}  // namespace plugin

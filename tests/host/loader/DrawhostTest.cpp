@@ -1,0 +1,87 @@
+// drawhost as a person runs it: its output, messages and exit codes.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct ProgramRun {
+  int status = -1;
+  std::string output;  // stdout and stderr together
+};
+
+ProgramRun drawhost(const std::string& arguments) {
+  ProgramRun run;
+  std::string command = std::string(DRAWHOST_PROGRAM) + " " + arguments + " 2>&1";
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 4096> chunk{};
+  while (size_t read = std::fread(chunk.data(), 1, chunk.size(), pipe)) run.output.append(chunk.data(), read);
+  int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+TEST(Drawhost, ListsEveryModuleWithItsRegistrations) {
+  ProgramRun run = drawhost("--plugin-dir " FRAME_TEST_PLUGIN_DIR " plugins");
+  EXPECT_EQ(run.status, 0) << run.output;
+  for (const char* expected : {
+           "FrameTestConverter  " FRAME_TEST_PLUGIN_DIR "/FrameTestConverter.so\n",
+           "  file format  \"FrameTestConverter Format\"  title \"FrameTestConverter Drawing\"  extensions tst  flags 519  priority 10000\n",
+           "  menu item    \"FrameTestConverter_about\"  in \"About\"  title \"FrameTestConverter...\"\n",
+           "  tool         \"FrameTestDrafting Tool\"  title \"FrameTestDrafting Tool\"  tooltip \"A tool that does nothing\"\n",
+           "  timer        \"FrameTestConverter_timer\"  every 10 ticks\n",
+           "  notifier     \"FrameTestDrafting_started\"  for \"AI Application Started Notifier\"\n",
+           "FrameTestDrafting  " FRAME_TEST_PLUGIN_DIR "/FrameTestDrafting.so\n",
+       }) {
+    EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\nin:\n" << run.output;
+  }
+  EXPECT_EQ(run.output.find("warning"), std::string::npos) << run.output;
+}
+
+TEST(Drawhost, WritesTheJournalAndWorksWithIdlePluginsUnloaded) {
+  ProgramRun run = drawhost("--journal - --unload-idle --plugin-dir " FRAME_TEST_PLUGIN_DIR " plugins");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("menu.item.add \"FrameTestDrafting_about\" group \"About\" title \"FrameTestDrafting...\""),
+            std::string::npos)
+      << run.output;
+}
+
+TEST(Drawhost, FailuresSayWhatAndExitNonZero) {
+  struct Case {
+    const char* arguments;
+    int status;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"--plugin-dir /nonexistent/plugins plugins", 1, "drawhost: /nonexistent/plugins: the plug-in folder does not exist"},
+      {"--plugin-dir " BROKEN_PLUGIN_DIR " plugins", 1, "NoEntryModule.so: the module has no PluginMain"},
+      {"--answer /OK --plugin-dir " FRAME_TEST_PLUGIN_DIR " plugins", 2, "names no dialog"},
+      {"--no-such-option plugins", 2, "no-such-option"},
+      {"", 2, "subcommand"},
+  };
+  for (const Case& failure : cases) {
+    ProgramRun run = drawhost(failure.arguments);
+    EXPECT_EQ(run.status, failure.status) << failure.arguments << "\n" << run.output;
+    EXPECT_NE(run.output.find(failure.message), std::string::npos) << failure.arguments << "\n" << run.output;
+  }
+}
+
+TEST(Drawhost, HelpDescribesTheAnswers) {
+  ProgramRun run = drawhost("--help");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.output.find("DIALOG[/ITEM[=VALUE]]"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("plugins"), std::string::npos);
+}
+
+TEST(Drawhost, UnusedAnswersAreReported) {
+  ProgramRun run = drawhost("--answer 'Nothing/1' --plugin-dir " FRAME_TEST_PLUGIN_DIR " plugins");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.output.find("drawhost: warning: answer not used: Nothing/1"), std::string::npos) << run.output;
+}
+
+}  // namespace
