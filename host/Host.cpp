@@ -22,6 +22,7 @@ Host::Host() {
   published.journal = &record;
   published.registrations = &registered;
   published.loader = &pluginLoader;
+  published.document = currentDocument.get();
   setServices(&published);
   registerAllSuites(suiteRegistry);
   for (const char* group : kHostMenuGroups) registered.menuGroups.add(MenuGroup{group});
@@ -131,6 +132,12 @@ void Host::advanceClock(int64_t ticks) {
     send(*const_cast<PluginModule*>(next->plugin), CALLER_TIMER, SELECTOR_GO, message.d);
   }
   registered.clock = target;
+}
+
+void Host::replaceDocument(std::unique_ptr<Document> replacement) {
+  if (!replacement) throw std::invalid_argument("the host always has a document");
+  currentDocument = std::move(replacement);
+  published.document = currentDocument.get();
 }
 
 std::vector<std::string> Host::leaks() const {

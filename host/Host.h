@@ -1,10 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "host/dialogs/DialogManager.h"
+#include "host/document/Document.h"
 #include "host/dialogs/HeadlessDriver.h"
 #include "host/dialogs/Journal.h"
 #include "host/loader/PluginLoader.h"
@@ -68,6 +70,11 @@ public:
   /// What plug-ins left behind: open suite acquisitions and live blocks, one line each.
   [[nodiscard]] std::vector<std::string> leaks() const;
 
+  /// The current document (a new, empty one when the host starts).
+  [[nodiscard]] Document& document() { return *currentDocument; }
+  /// Makes replacement the current document; the previous one and every handle into it go away.
+  void replaceDocument(std::unique_ptr<Document> replacement);
+
   [[nodiscard]] Journal& journal() { return record; }
   [[nodiscard]] DialogManager& dialogs() { return dialogManager; }
   [[nodiscard]] HeadlessDriver& headless() { return headlessDriver; }
@@ -88,6 +95,7 @@ private:
   BlockHeap blockHeap;
   Registrations registered;
   PluginLoader pluginLoader;
+  std::unique_ptr<Document> currentDocument = std::make_unique<Document>();
   HostServices published;
   bool unloadIdle = false;
 };

@@ -46,23 +46,13 @@ HostResult addFileFormat(PluginRef plugin, const char* name, const FileFormatDat
 }
 
 HostResult setFileFormatPriority(FileFormatHandle format, int32_t priority) {
-  return guarded([&] {
-    FileFormat* found = formats().fromHandle(format);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    found->priority = priority;
+  return withRegistration(formats(), format, [&](FileFormat& found) {
+    found.priority = priority;
     return HOST_NO_ERROR;
   });
 }
 
-HostResult getFileFormatName(FileFormatHandle format, const char** name) {
-  return guarded([&] {
-    const FileFormat* found = formats().fromHandle(format);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    if (name == nullptr) return HOST_BAD_PARAMETER;
-    *name = found->name.c_str();
-    return HOST_NO_ERROR;
-  });
-}
+HostResult getFileFormatName(FileFormatHandle format, const char** name) { return registrationName(formats(), format, name); }
 
 constexpr FileFormatSuite kFileFormatSuite{addFileFormat, setFileFormatPriority, getFileFormatName};
 

@@ -10,6 +10,7 @@
 namespace host {
 
 class BlockHeap;
+class Document;
 class DialogManager;
 class Journal;
 class PluginLoader;
@@ -26,6 +27,8 @@ struct HostServices {
   Journal* journal = nullptr;
   Registrations* registrations = nullptr;
   PluginLoader* loader = nullptr;
+  /// The current document; never null while the host runs.
+  Document* document = nullptr;
   /// The plug-ins whose messages are in progress, innermost last.
   std::vector<PluginModule*> callers;
 

@@ -47,11 +47,7 @@ HostResult addMenuGroup(const char* name, int32_t options, const char*, MenuGrou
 }
 
 HostResult addMenuGroupAsSubMenu(const char* name, int32_t options, MenuItemHandle parentItem, MenuGroupHandle* group) {
-  return guarded([&] {
-    const MenuItem* parent = items().fromHandle(parentItem);
-    if (parent == nullptr) return HOST_BAD_HANDLE;
-    return addGroup(name, options, parent, group);
-  });
+  return withRegistration(items(), parentItem, [&](const MenuItem& parent) { return addGroup(name, options, &parent, group); });
 }
 
 HostResult countMenuGroups(int32_t* count) {
@@ -71,80 +67,53 @@ HostResult getNthMenuGroup(int32_t index, MenuGroupHandle* group) {
   });
 }
 
-HostResult getMenuGroupName(MenuGroupHandle group, const char** name) {
-  return guarded([&] {
-    const MenuGroup* found = groups().fromHandle(group);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    if (name == nullptr) return HOST_BAD_PARAMETER;
-    *name = found->name.c_str();
-    return HOST_NO_ERROR;
-  });
-}
+HostResult getMenuGroupName(MenuGroupHandle group, const char** name) { return registrationName(groups(), group, name); }
 
 HostResult setMenuGroupOptions(MenuGroupHandle group, int32_t options) {
-  return guarded([&] {
-    MenuGroup* found = groups().fromHandle(group);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    found->options = options;
-    journal("menu.group.options " + quote(found->name) + " " + std::to_string(options));
+  return withRegistration(groups(), group, [&](MenuGroup& found) {
+    found.options = options;
+    journal("menu.group.options " + quote(found.name) + " " + std::to_string(options));
     return HOST_NO_ERROR;
   });
 }
 
 HostResult getMenuGroupOptions(MenuGroupHandle group, int32_t* options) {
-  return guarded([&] {
-    const MenuGroup* found = groups().fromHandle(group);
-    if (found == nullptr) return HOST_BAD_HANDLE;
+  return withRegistration(groups(), group, [&](const MenuGroup& found) {
     if (options == nullptr) return HOST_BAD_PARAMETER;
-    *options = found->options;
+    *options = found.options;
     return HOST_NO_ERROR;
   });
 }
 
-HostResult getItemName(MenuItemHandle item, const char** name) {
-  return guarded([&] {
-    const MenuItem* found = items().fromHandle(item);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    if (name == nullptr) return HOST_BAD_PARAMETER;
-    *name = found->name.c_str();
-    return HOST_NO_ERROR;
-  });
-}
+HostResult getItemName(MenuItemHandle item, const char** name) { return registrationName(items(), item, name); }
 
 HostResult setItemText(MenuItemHandle item, const unsigned char* title) {
-  return guarded([&] {
-    MenuItem* found = items().fromHandle(item);
-    if (found == nullptr) return HOST_BAD_HANDLE;
+  return withRegistration(items(), item, [&](MenuItem& found) {
     std::optional<std::string> text = fromLengthPrefixed(title);
     if (!text) return HOST_BAD_PARAMETER;
-    found->title = *text;
-    journal("menu.item.title " + quote(found->name) + " " + quote(*text));
+    found.title = *text;
+    journal("menu.item.title " + quote(found.name) + " " + quote(*text));
+    return HOST_NO_ERROR;
+  });
+}
+
+/// Sets one of an item's switches, recording a change in the journal as "menu.item.<on word> NAME".
+HostResult switchItem(MenuItemHandle item, bool MenuItem::*field, bool on, const char* onWord, const char* offWord) {
+  return withRegistration(items(), item, [&](MenuItem& found) {
+    if (found.*field != on) {
+      found.*field = on;
+      journal(std::string("menu.item.") + (on ? onWord : offWord) + " " + quote(found.name));
+    }
     return HOST_NO_ERROR;
   });
 }
 
 HostResult enableItem(MenuItemHandle item, HostBool enabled) {
-  return guarded([&] {
-    MenuItem* found = items().fromHandle(item);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    if (found->enabled != (enabled != 0)) {
-      found->enabled = enabled != 0;
-      journal(std::string(found->enabled ? "menu.item.enable " : "menu.item.disable ") + quote(found->name));
-    }
-    return HOST_NO_ERROR;
-  });
+  return switchItem(item, &MenuItem::enabled, enabled != 0, "enable", "disable");
 }
 
 HostResult checkItem(MenuItemHandle item, HostBool checked) {
-  return guarded([&] {
-    MenuItem* found = items().fromHandle(item);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    if (found->checked != (checked != 0)) {
-      found->checked = checked != 0;
-      journal(std::string(found->checked ? "menu.item.check " : "menu.item.uncheck ") + quote(found->name));
-    }
-    return HOST_NO_ERROR;
-  });
+  return switchItem(item, &MenuItem::checked, checked != 0, "check", "uncheck");
 }
 
 constexpr MenuSuite kMenuSuite{addMenuItem,         addMenuGroup,        addMenuGroupAsSubMenu, countMenuGroups,

@@ -26,10 +26,8 @@ HostResult addNotifier(PluginRef plugin, const char* name, const char* type, Not
 }
 
 HostResult setNotifierActive(NotifierHandle notifier, HostBool active) {
-  return guarded([&] {
-    Notifier* found = notifiers().fromHandle(notifier);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    found->active = active != 0;
+  return withRegistration(notifiers(), notifier, [&](Notifier& found) {
+    found.active = active != 0;
     return HOST_NO_ERROR;
   });
 }

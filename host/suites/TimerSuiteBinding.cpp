@@ -26,35 +26,23 @@ HostResult addTimer(PluginRef plugin, const char* name, int32_t period, TimerHan
 }
 
 HostResult setTimerActive(TimerHandle timer, HostBool active) {
-  return guarded([&] {
-    Timer* found = timers().fromHandle(timer);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    if (active != 0 && !found->active) found->due = services().registrations->clock + found->period;
-    found->active = active != 0;
+  return withRegistration(timers(), timer, [&](Timer& found) {
+    if (active != 0 && !found.active) found.due = services().registrations->clock + found.period;
+    found.active = active != 0;
     return HOST_NO_ERROR;
   });
 }
 
 HostResult setTimerPeriod(TimerHandle timer, int32_t period) {
-  return guarded([&] {
-    Timer* found = timers().fromHandle(timer);
-    if (found == nullptr) return HOST_BAD_HANDLE;
+  return withRegistration(timers(), timer, [&](Timer& found) {
     if (period < 1) return HOST_BAD_PARAMETER;
-    found->period = period;
-    found->due = services().registrations->clock + period;
+    found.period = period;
+    found.due = services().registrations->clock + period;
     return HOST_NO_ERROR;
   });
 }
 
-HostResult getTimerName(TimerHandle timer, const char** name) {
-  return guarded([&] {
-    const Timer* found = timers().fromHandle(timer);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    if (name == nullptr) return HOST_BAD_PARAMETER;
-    *name = found->name.c_str();
-    return HOST_NO_ERROR;
-  });
-}
+HostResult getTimerName(TimerHandle timer, const char** name) { return registrationName(timers(), timer, name); }
 
 constexpr TimerSuite kTimerSuite{addTimer, setTimerActive, setTimerPeriod, getTimerName};
 

@@ -35,15 +35,7 @@ HostResult addTool(PluginRef plugin, const char* name, const ToolData* data, int
   });
 }
 
-HostResult getToolName(ToolHandle tool, const char** name) {
-  return guarded([&] {
-    const Tool* found = tools().fromHandle(tool);
-    if (found == nullptr) return HOST_BAD_HANDLE;
-    if (name == nullptr) return HOST_BAD_PARAMETER;
-    *name = found->name.c_str();
-    return HOST_NO_ERROR;
-  });
-}
+HostResult getToolName(ToolHandle tool, const char** name) { return registrationName(tools(), tool, name); }
 
 constexpr ToolSuite kToolSuite{addTool, getToolName};
 

@@ -122,3 +122,23 @@ TEST_F(HeadlessDriverTest, MissingResourceOrFailingInitGivesMinusOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HeadlessDriverTest, ModelessDialogsLiveUntilDestroyedAndTheJournalFollowsThem) {
+  host::Dialog* progress = manager.createModeless(nullptr, resources, "Progress", 16158, nullptr, nullptr);
+  ASSERT_NE(progress, nullptr);
+  EXPECT_EQ(manager.liveDialog(progress), progress);
+  host::DialogItem* bar = progress->item(2);
+  EXPECT_EQ(manager.liveItem(bar), bar);
+  progress->visible = true;
+  manager.changed(*progress);
+  manager.destroy(*progress);
+  EXPECT_EQ(manager.liveDialog(progress), nullptr);  // a stale handle is refused, never read
+  EXPECT_EQ(manager.liveItem(bar), nullptr);
+  EXPECT_TRUE(journalHas("dialog.open 16158 \"Select Filter\" name \"Progress\" modeless"));
+  EXPECT_TRUE(journalHas("dialog.show 16158 \"Select Filter\""));
+  EXPECT_TRUE(journalHas("dialog.close 16158 \"Select Filter\""));
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "host/Host.h"
+#include "platform/WindowOwner.h"
 
 namespace {
 
@@ -78,6 +79,13 @@ TEST(Host, StartsPluginsWhoseRegistrationsStayUntilShutdown) {
   EXPECT_EQ(host.journal().linesStartingWith("menu.item.add").size(), 2u);
 
   EXPECT_EQ(host.chooseMenuItem(*about), 0);
+  EXPECT_EQ(host.journal().lines().back(), "menu.choose \"FrameTestConverter_about\"");
+
+  // Beeps and cursors reach the host through the system layer, headless into the journal.
+  platform::beep();
+  platform::setCursor(16060);
+  const auto& lines = host.journal().lines();
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()), (std::vector<std::string>{"beep", "cursor 16060"}));
   host.shutdownPlugins();
   EXPECT_TRUE(host.leaks().empty());
 }
