@@ -53,11 +53,14 @@ constexpr const char* kAnswerHelp =
 int main(int argc, char** argv) {
   CLI::App app{"drawhost: the drawing host. Loads the plug-in modules of its plug-in folder and runs a command."};
   app.require_subcommand(1);
+  // Options of drawhost itself may also stand after the command.
+  app.fallthrough();
   Options options;
   app.add_option("--plugin-dir", options.pluginFolder, "Plug-in folder (default: ../plugins beside the program)");
   app.add_option("--journal", options.journal, "Write the journal of dialogs, alerts, beeps and menu changes to FILE (- for stderr)")
       ->type_name("FILE");
-  app.add_option("--answer", options.answers, kAnswerHelp)->type_name("TEXT");
+  // One value per --answer, so that the command after it is not taken for a second answer.
+  app.add_option("--answer", options.answers, kAnswerHelp)->type_name("TEXT")->allow_extra_args(false);
   app.add_flag("--unload-idle", options.unloadIdle,
                "Unload each plug-in's code when it is idle and load it again on its next message");
   CLI::App* plugins = app.add_subcommand("plugins", "List every loaded plug-in module with what it registered");

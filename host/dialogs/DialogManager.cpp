@@ -129,10 +129,8 @@ void DialogManager::changed(Dialog& dialog) {
 }
 
 void DialogManager::update(Dialog& dialog) {
-  for (const auto& item : dialog.items()) {
-    if (!item->invalid) continue;
-    item->invalid = false;
-  }
+  // FIXME: call the items' draw procedures once the drawer suite gives them something to draw on.
+  for (const auto& item : dialog.items()) item->invalid = false;
   if (!dialog.modal()) driver->modelessChanged(dialog);
 }
 

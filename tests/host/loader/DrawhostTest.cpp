@@ -27,7 +27,7 @@ ProgramRun drawhost(const std::string& arguments) {
 }
 
 TEST(Drawhost, ListsEveryModuleWithItsRegistrations) {
-  ProgramRun run = drawhost("--plugin-dir " FRAME_TEST_PLUGIN_DIR " plugins");
+  ProgramRun run = drawhost("plugins --plugin-dir " FRAME_TEST_PLUGIN_DIR);  // options may follow the command
   EXPECT_EQ(run.status, 0) << run.output;
   for (const char* expected : {
            "FrameTestConverter  " FRAME_TEST_PLUGIN_DIR "/FrameTestConverter.so\n",
@@ -79,9 +79,12 @@ TEST(Drawhost, HelpDescribesTheAnswers) {
 }
 
 TEST(Drawhost, UnusedAnswersAreReported) {
-  ProgramRun run = drawhost("--answer 'Nothing/1' --plugin-dir " FRAME_TEST_PLUGIN_DIR " plugins");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.output.find("drawhost: warning: answer not used: Nothing/1"), std::string::npos) << run.output;
+  // Each --answer takes one value: the command after it is not taken for a second answer.
+  ProgramRun run = drawhost("--answer 'Nothing/1' --answer Other plugins --plugin-dir " FRAME_TEST_PLUGIN_DIR);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("drawhost: warning: answer not used: Nothing/1\ndrawhost: warning: answer not used: Other\n"),
+            std::string::npos)
+      << run.output;
 }
 
 }  // namespace
