@@ -5,10 +5,6 @@ namespace {
 
 using enum SuiteSlot;
 
-#define PLUGIN_TEXT_ENGINE_NAME(name) name,
-constexpr std::array<const char*, TEXT_ENGINE_SUITE_COUNT> kTextEngineNames{TEXT_ENGINE_SUITES(PLUGIN_TEXT_ENGINE_NAME)};
-#undef PLUGIN_TEXT_ENGINE_NAME
-
 /// A table: the rows before the text-engine block, the block itself, then the rows after it.
 template <size_t Before, size_t After>
 constexpr std::array<SuiteImport, Before + TEXT_ENGINE_SUITE_COUNT + After> withTextEngine(
@@ -17,7 +13,7 @@ constexpr std::array<SuiteImport, Before + TEXT_ENGINE_SUITE_COUNT + After> with
   size_t row = 0;
   for (const SuiteImport& import : before) table[row++] = import;
   for (size_t index = 0; index < TEXT_ENGINE_SUITE_COUNT; ++index) {
-    table[row++] = SuiteImport{kTextEngineNames[index], TEXT_ENGINE_SUITE_VERSION, textEngineSlot(index)};
+    table[row++] = SuiteImport{kTextEngineSuiteNames[index].data(), TEXT_ENGINE_SUITE_VERSION, textEngineSlot(index)};
   }
   for (const SuiteImport& import : after) table[row++] = import;
   return table;

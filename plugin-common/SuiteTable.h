@@ -3,13 +3,17 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "host/sdk/BlocksSuite.h"
 #include "host/sdk/DialogSuites.h"
 #include "host/sdk/FileFormatSuite.h"
+#include "host/sdk/FontSuite.h"
 #include "host/sdk/MenuSuite.h"
 #include "host/sdk/NotifierSuite.h"
 #include "host/sdk/SuiteNames.h"
+#include "host/sdk/TextEngineSuites.h"
+#include "host/sdk/TextFrameSuite.h"
 #include "host/sdk/TimerSuite.h"
 #include "host/sdk/ToolSuite.h"
 #include "host/sdk/UserSuite.h"
@@ -34,6 +38,20 @@ inline constexpr size_t kSuiteSlotCount = static_cast<size_t>(SuiteSlot::TEXT_EN
   return static_cast<SuiteSlot>(static_cast<size_t>(SuiteSlot::TEXT_ENGINE_FIRST) + index);
 }
 
+#define PLUGIN_TEXT_ENGINE_NAME(name) name,
+/// The text-engine suites' names in their order.
+inline constexpr std::array<std::string_view, TEXT_ENGINE_SUITE_COUNT> kTextEngineSuiteNames{
+    TEXT_ENGINE_SUITES(PLUGIN_TEXT_ENGINE_NAME)};
+#undef PLUGIN_TEXT_ENGINE_NAME
+
+/// The slot of the text-engine suite of that name (compile-time: an unknown name does not compile).
+[[nodiscard]] consteval SuiteSlot textEngineSlotNamed(std::string_view name) {
+  for (size_t index = 0; index < kTextEngineSuiteNames.size(); ++index) {
+    if (kTextEngineSuiteNames[index] == name) return textEngineSlot(index);
+  }
+  throw "not a text-engine suite";
+}
+
 /// One row of a plug-in's suite table: the suite's name exactly as the host registers it, the version the
 /// plug-in asks for, and the slot that receives its operation table.
 struct SuiteImport {
@@ -56,6 +74,19 @@ template <> struct SuiteSlotOf<AdmDialogSuite> { static constexpr SuiteSlot valu
 template <> struct SuiteSlotOf<AdmItemSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_ITEM; };
 template <> struct SuiteSlotOf<AdmNotifierSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_NOTIFIER; };
 template <> struct SuiteSlotOf<AdmBasicSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_BASIC; };
+template <> struct SuiteSlotOf<TextFrameSuite> { static constexpr SuiteSlot value = SuiteSlot::TEXT_FRAME; };
+template <> struct SuiteSlotOf<FontSuite> { static constexpr SuiteSlot value = SuiteSlot::FONT; };
+template <> struct SuiteSlotOf<AiAtePaintSuite> { static constexpr SuiteSlot value = SuiteSlot::ATE_PAINT; };
+template <> struct SuiteSlotOf<AteTextFrameSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextFrame Suite"); };
+template <> struct SuiteSlotOf<AteTextLinesIteratorSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextLinesIterator Suite"); };
+template <> struct SuiteSlotOf<AteTextLineSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextLine Suite"); };
+template <> struct SuiteSlotOf<AteGlyphRunsIteratorSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE GlyphRunsIterator Suite"); };
+template <> struct SuiteSlotOf<AteGlyphRunSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE GlyphRun Suite"); };
+template <> struct SuiteSlotOf<AteTextRangeSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextRange Suite"); };
+template <> struct SuiteSlotOf<AteTextRunsIteratorSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextRunsIterator Suite"); };
+template <> struct SuiteSlotOf<AteCharFeaturesSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE CharFeatures Suite"); };
+template <> struct SuiteSlotOf<AteParaFeaturesSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE ParaFeatures Suite"); };
+template <> struct SuiteSlotOf<AteApplicationPaintSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE ApplicationPaint Suite"); };
 
 /// The host suites a plug-in holds: one pointer per slot, null while the suite is not held.
 class HostSuites {

@@ -40,6 +40,16 @@ typedef struct HostRealRect {
   HostReal bottom;
 } HostRealRect;
 
+/* A 2-D affine matrix: (x, y) maps to (a x + c y + tx, b x + d y + ty). */
+typedef struct HostRealMatrix {
+  HostReal a;
+  HostReal b;
+  HostReal c;
+  HostReal d;
+  HostReal tx;
+  HostReal ty;
+} HostRealMatrix;
+
 /* A rectangle in screen or dialog units (integers, y downwards). */
 typedef struct HostRect {
   int32_t left;
@@ -61,3 +71,7 @@ typedef struct HostDialogOpaque* DialogRef;
 typedef struct HostItemOpaque* ItemRef;
 typedef struct HostDialogNotifierOpaque* DialogNotifierRef;
 typedef struct HostDrawerOpaque* DrawerRef;
+typedef struct HostArtOpaque* ArtHandle;
+typedef struct HostLayerOpaque* LayerHandle;
+typedef struct HostFontOpaque* FontHandle;
+typedef struct HostCustomColorOpaque* CustomColorHandle;
