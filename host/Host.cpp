@@ -23,6 +23,7 @@ Host::Host() {
   published.registrations = &registered;
   published.loader = &pluginLoader;
   published.document = currentDocument.get();
+  published.textObjects = &textObjects;
   setServices(&published);
   registerAllSuites(suiteRegistry);
   for (const char* group : kHostMenuGroups) registered.menuGroups.add(MenuGroup{group});
@@ -144,6 +145,9 @@ std::vector<std::string> Host::leaks() const {
   std::vector<std::string> found;
   for (const std::string& suite : suiteRegistry.openSuites()) found.push_back("suite still acquired: " + suite);
   for (const std::string& block : blockHeap.liveBlocks()) found.push_back("block not freed: " + block);
+  if (textObjects.liveCount() > 0) {
+    found.push_back("text-engine references not released: " + std::to_string(textObjects.liveCount()));
+  }
   return found;
 }
 

@@ -15,6 +15,7 @@
 #include "host/suites/BlockHeap.h"
 #include "host/suites/HostServices.h"
 #include "host/suites/SuiteRegistry.h"
+#include "host/suites/TextEngineObjects.h"
 #include "platform/Result.h"
 #include "platform/WindowOwner.h"
 
@@ -96,6 +97,7 @@ private:
   Registrations registered;
   PluginLoader pluginLoader;
   std::unique_ptr<Document> currentDocument = std::make_unique<Document>();
+  TextEngineObjects textObjects;
   HostServices published;
   bool unloadIdle = false;
 };

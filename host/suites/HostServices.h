@@ -16,6 +16,7 @@ class Journal;
 class PluginLoader;
 class PluginModule;
 class SuiteRegistry;
+class TextEngineObjects;
 struct Registrations;
 
 /// What the suite functions work on. Suite functions are plain C with no context argument, so the one host of
@@ -29,6 +30,8 @@ struct HostServices {
   PluginLoader* loader = nullptr;
   /// The current document; never null while the host runs.
   Document* document = nullptr;
+  /// The text-engine objects plug-ins hold references to.
+  TextEngineObjects* textObjects = nullptr;
   /// The plug-ins whose messages are in progress, innermost last.
   std::vector<PluginModule*> callers;
 

@@ -43,10 +43,7 @@ constexpr std::array kPlaceholders{
     OfferedSuite{SUITE_GROUP, {3, 0}},
     OfferedSuite{SUITE_LAYER, {9, 0}},
     OfferedSuite{SUITE_TRANSFORM_ART, {1, 0}},
-    OfferedSuite{SUITE_TEXT_FRAME, {1, 0}},
-    OfferedSuite{SUITE_FONT, {1, 2}},
     OfferedSuite{SUITE_FOREIGN_OBJECT, {1, 2}},
-    OfferedSuite{SUITE_ATE_PAINT, {1, 0}},
     OfferedSuite{SUITE_UNDO, {4, 0}},
     OfferedSuite{SUITE_DIALOG_GROUP, {1, 0}},
     OfferedSuite{SUITE_TRACKER, {1, 0}},
@@ -73,10 +70,12 @@ constexpr std::array<const char*, TEXT_ENGINE_SUITE_COUNT> kTextEngineSuites{TEX
 void registerPlaceholderSuites(SuiteRegistry& registry) {
   for (const OfferedSuite& suite : kPlaceholders) {
     for (int32_t version : suite.versions) {
-      if (version != 0) registry.add(suite.name, version, &kEmptySuite);
+      if (version != 0 && !registry.offers(suite.name, version)) registry.add(suite.name, version, &kEmptySuite);
     }
   }
-  for (const char* name : kTextEngineSuites) registry.add(name, TEXT_ENGINE_SUITE_VERSION, &kEmptySuite);
+  for (const char* name : kTextEngineSuites) {
+    if (!registry.offers(name, TEXT_ENGINE_SUITE_VERSION)) registry.add(name, TEXT_ENGINE_SUITE_VERSION, &kEmptySuite);
+  }
 }
 
 }  // namespace host

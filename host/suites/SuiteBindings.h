@@ -21,7 +21,11 @@ void registerTimerSuite(SuiteRegistry& registry);
 void registerToolSuite(SuiteRegistry& registry);
 void registerNotifierSuite(SuiteRegistry& registry);
 void registerFileFormatSuite(SuiteRegistry& registry);
-/// Suites whose operations nothing calls yet: offered so that acquisition succeeds.
+void registerFontSuite(SuiteRegistry& registry);
+void registerTextFrameSuites(SuiteRegistry& registry);
+void registerTextEngineSuites(SuiteRegistry& registry);
+/// Suites whose operations nothing calls yet: offered, where no family above offers them, so that
+/// acquisition succeeds.
 void registerPlaceholderSuites(SuiteRegistry& registry);
 
 }  // namespace host

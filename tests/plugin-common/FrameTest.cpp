@@ -195,3 +195,28 @@ TEST_P(FrameTest, ShutdownFreesTheGlobalRecordAndReleasesEverySuite) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_P(FrameTest, WritesTextThroughTheTextSuitesAndReadsItsLinesBack) {
+  FrameTestMessage seen = send(SELECTOR_TEXT);
+  ASSERT_EQ(result, HOST_NO_ERROR);
+  std::string report = seen.report;
+  EXPECT_NE(report.find("line \"Ø25±0.1\" justification 0 at 0.00,0.00 size 24 red 1\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("line \"Right\" justification 2 at -"), std::string::npos) << report;
+  EXPECT_TRUE(report.ends_with("outlines\n")) << report;
+
+  // The frame stands in the document as text, with the outlines above it.
+  host::Layer* layer = host.document().currentLayer();
+  host::Art* frame = layer->group()->firstChild();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->type(), host::ArtType::TEXT_FRAME);
+  EXPECT_EQ(frame->textFrame().text(), "Ø25±0.1\rRight");
+  EXPECT_EQ(frame->textFrame().matrix.tx, 100);
+  ASSERT_NE(frame->nextSibling(), nullptr);
+  EXPECT_EQ(frame->nextSibling()->type(), host::ArtType::GROUP);
+  // Every text-engine reference the plug-in took was released (the global record lives on until shutdown).
+  for (const std::string& leak : host.leaks()) EXPECT_FALSE(leak.starts_with("text-engine")) << leak;
+}
+
+}  // namespace

@@ -11,6 +11,9 @@
 #define SELECTOR_NESTED "Nested"
 #define SELECTOR_HOLD "Hold"
 #define SELECTOR_INSPECT "Inspect"
+/// Writes two paragraphs of text through the text suites, reads the lines back into `report` and converts the
+/// frame to outlines.
+#define SELECTOR_TEXT "Text"
 
 /// The message of CALLER_FRAME_TEST.
 struct FrameTestMessage {
@@ -23,4 +26,6 @@ struct FrameTestMessage {
   int32_t heldSuites = 0;
   int32_t nestCount = 0;
   int32_t timerFirings = 0;
+  /// What "Text" read back, one line per laid-out line and one for the outlines.
+  char report[1024] = {};
 };

@@ -2,11 +2,15 @@
 // registers one of everything at start-up, and answers CALLER_FRAME_TEST messages so that tests can watch the
 // frame from the host's side.
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "host/sdk/ArtConstants.h"
 #include "host/sdk/ErrorCodes.h"
 #include "plugin-common/LengthPrefixed.h"
 #include "plugin-common/PluginFrame.h"
+#include "plugin-common/TextEngine.h"
 #include "tests/plugin-common/FrameTestMessage.h"
 
 namespace {
@@ -69,6 +73,62 @@ void onAbout(PluginMessage*) {
   plugin::pluginFrame().suites().get<AdmBasicSuite>()->messageAlert(FRAME_TEST_NAME " about box");
 }
 
+/// Creates "Ø25±0.1" over "Right" at (100, 200) in the first font at 24 pt, red, the second paragraph right
+/// justified, and reports the lines as the text engine lays them out.
+HostResult writeAndReadText(FrameTestMessage& test) {
+  const plugin::HostSuites& suites = plugin::pluginFrame().suites();
+  std::string report;
+  try {
+    ArtHandle art = nullptr;
+    plugin::check(suites.get<TextFrameSuite>()->newPointText(PAINT_ORDER_ABOVE_ALL, nullptr, TEXT_ORIENTATION_HORIZONTAL,
+                                                             HostRealPoint{100, 200}, &art));
+    plugin::TextFrame frame = plugin::TextFrame::of(art);
+    plugin::TextRange range = frame.textRange();
+    range.insertAfter("\xC3\x98" "25\xC2\xB1" "0.1\rRight");
+
+    FontHandle firstFont = nullptr;
+    plugin::check(suites.get<FontSuite>()->indexFontList(0, &firstFont));
+    plugin::CharFeatures features = plugin::CharFeatures::create();
+    features.setFont(firstFont);
+    features.setFontSize(24);
+    HostColor red{};
+    red.kind = COLOR_KIND_THREE;
+    red.c.three = {1, 0, 0};
+    features.setFillColor(plugin::ApplicationPaint::of(red));
+    range.setLocalCharFeatures(features);
+
+    plugin::TextRange second = frame.textRange();
+    second.setRange(8, 13);
+    plugin::ParaFeatures right = plugin::ParaFeatures::create();
+    right.setJustification(JUSTIFY_RIGHT);
+    second.setLocalParaFeatures(right);
+
+    for (plugin::TextLinesIterator lines = frame.lines(); lines.isNotDone(); lines.next()) {
+      plugin::TextLine line = lines.item();
+      std::optional<int32_t> justification = line.textRange().paraFeatures().justification();
+      for (plugin::GlyphRunsIterator runs = line.glyphRuns(); runs.isNotDone(); runs.next()) {
+        plugin::GlyphRun run = runs.item();
+        HostRealPoint origin = run.origin();
+        plugin::CharFeatures runFeatures = run.charFeatures();
+        HostColor fill = runFeatures.fillColor()->color();
+        char text[200];
+        std::snprintf(text, sizeof text, "line \"%s\" justification %d at %.2f,%.2f size %.0f red %.0f\n",
+                      run.contentsUtf8().c_str(), justification.value_or(-1), static_cast<double>(origin.h),
+                      static_cast<double>(origin.v), static_cast<double>(runFeatures.fontSize().value_or(0)),
+                      static_cast<double>(fill.c.three.red));
+        report += text;
+      }
+    }
+    ArtHandle outlines = nullptr;
+    plugin::check(suites.get<TextFrameSuite>()->createOutline(art, &outlines));
+    report += outlines != nullptr ? "outlines\n" : "no outlines\n";
+  } catch (const plugin::TextEngineError& error) {
+    return error.code;
+  }
+  std::snprintf(test.report, sizeof test.report, "%s", report.c_str());
+  return HOST_NO_ERROR;
+}
+
 HostResult onFrameTest(const char* selector, FrameTestMessage& test) {
   ++test.handlerRuns;
   plugin::PluginFrame& frame = plugin::pluginFrame();
@@ -83,6 +143,7 @@ HostResult onFrameTest(const char* selector, FrameTestMessage& test) {
     return HOST_NO_ERROR;
   }
   if (is(SELECTOR_HOLD)) return plugin::acquireSuites(basic);
+  if (is(SELECTOR_TEXT)) return writeAndReadText(test);
   if (is(SELECTOR_INSPECT)) {
     test.heldSuites = 0;
     for (const plugin::SuiteImport& row : suiteTable()) test.heldSuites += frame.suites().holds(row.destination) ? 1 : 0;
