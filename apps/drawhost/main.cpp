@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "apps/drawhost/Convert.h"
 #include "apps/drawhost/PluginListing.h"
 #include "host/Host.h"
 
@@ -64,6 +65,11 @@ int main(int argc, char** argv) {
   app.add_flag("--unload-idle", options.unloadIdle,
                "Unload each plug-in's code when it is idle and load it again on its next message");
   CLI::App* plugins = app.add_subcommand("plugins", "List every loaded plug-in module with what it registered");
+  CLI::App* convertCommand = app.add_subcommand("convert", "Read INPUT and write it as OUTPUT, each in the format its extension names (svg, svgz)");
+  std::string input;
+  std::string output;
+  convertCommand->add_option("INPUT", input, "The drawing to read")->required();
+  convertCommand->add_option("OUTPUT", output, "The file to write")->required();
 
   try {
     app.parse(argc, argv);
@@ -111,6 +117,7 @@ int main(int argc, char** argv) {
     if (listing.empty()) std::cerr << "drawhost: no plug-in modules in " << folder.string() << "\n";
     std::cout << listing;
   }
+  if (*convertCommand && drawhost::convert(host, input, output, std::cout, std::cerr) != kExitOk) status = kExitFailure;
 
   host.shutdownPlugins();
   for (const std::string& leak : host.leaks()) std::cerr << "drawhost: warning: " << leak << "\n";

@@ -48,6 +48,10 @@ Ref newReference(Object object) {
   return static_cast<Ref>(objects().add(std::move(object)));
 }
 
+/// The host result for an engine error: its own code when it carries one, else an internal error (the font
+/// catalog's failures carry the generic code 1).
+HostResult hostResultOf(const platform::Error& error) { return error.code == 1 ? HOST_INTERNAL_ERROR : error.code; }
+
 /// Copies text into a caller's buffer, reporting the full length.
 HostResult giveText(const std::string& text, char* buffer, int32_t maxLength, int32_t* length) {
   if (buffer == nullptr || maxLength < 1) return HOST_BAD_PARAMETER;
@@ -113,7 +117,7 @@ HostResult getTextLinesIterator(TextFrameRef frame, TextLinesIteratorRef* lines)
     if (!liveFrame(found.frame)) return HOST_BAD_HANDLE;
     if (lines == nullptr) return HOST_BAD_PARAMETER;
     auto laidOut = layoutLines(found.frame);
-    if (!laidOut) return laidOut.error().code == 1 ? HOST_INTERNAL_ERROR : laidOut.error().code;
+    if (!laidOut) return hostResultOf(laidOut.error());
     *lines = newReference<TextLinesIteratorRef>(TextLinesObject{std::move(*laidOut)});
     return HOST_NO_ERROR;
   });

@@ -8,7 +8,7 @@
 
 #include "platform/SystemErrors.h"
 #include "platform/internal/AsciiText.h"
-#include "platform/internal/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace platform::internal {
 namespace {

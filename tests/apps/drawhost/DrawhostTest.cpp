@@ -1,30 +1,15 @@
 // drawhost as a person runs it: its output, messages and exit codes.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "tests/apps/drawhost/ProgramRun.h"
 
 namespace {
 
-struct ProgramRun {
-  int status = -1;
-  std::string output;  // stdout and stderr together
-};
-
-ProgramRun drawhost(const std::string& arguments) {
-  ProgramRun run;
-  std::string command = std::string(DRAWHOST_PROGRAM) + " " + arguments + " 2>&1";
-  std::FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> chunk{};
-  while (size_t read = std::fread(chunk.data(), 1, chunk.size(), pipe)) run.output.append(chunk.data(), read);
-  int status = ::pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using drawhost::testing::drawhost;
+using drawhost::testing::ProgramRun;
 
 TEST(Drawhost, ListsEveryModuleWithItsRegistrations) {
   ProgramRun run = drawhost("plugins --plugin-dir " FRAME_TEST_PLUGIN_DIR);  // options may follow the command

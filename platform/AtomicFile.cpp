@@ -1,4 +1,4 @@
-#include "platform/internal/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 
 #include "platform/SystemErrors.h"
 
-namespace platform::internal {
+namespace platform {
 namespace {
 
 Error writeError(const std::filesystem::path& path, const std::string& what, int errorNumber) {
@@ -100,4 +100,4 @@ Result<void> writeFileAtomically(const std::filesystem::path& path, std::string_
   return {};
 }
 
-}  // namespace platform::internal
+}  // namespace platform

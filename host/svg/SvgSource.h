@@ -1,0 +1,28 @@
+#pragma once
+// The bytes of an SVG file: read whole, and inflated when they are gzip data (an .svgz file), which is
+// recognised by its magic bytes, not by the file name.
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/Result.h"
+
+namespace host::svg {
+
+/// The most bytes an SVG document may inflate to; more is refused as damaged or hostile.
+inline constexpr std::size_t kMaxInflatedBytes = std::size_t{1} << 30;
+
+/// Whether bytes begin with the gzip magic number 1f 8b.
+[[nodiscard]] bool isGzipData(std::string_view bytes);
+
+/// The inflated content of gzip data (several members are joined). Errors carry kSvgReadFailed and name
+/// sourceName.
+[[nodiscard]] platform::Result<std::string> inflateGzip(std::string_view compressed, std::string_view sourceName);
+
+/// The file's content, inflated when it is gzip data. A missing file fails with kSvgFileNotFound, an
+/// unreadable one with kSvgReadFailed; both name the file.
+[[nodiscard]] platform::Result<std::string> loadSvgSource(const std::filesystem::path& file);
+
+}  // namespace host::svg

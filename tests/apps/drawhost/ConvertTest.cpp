@@ -1,0 +1,88 @@
+// drawhost convert: a drawing read and written back, what was skipped said, and bad input refused with the
+// file and the place, writing nothing.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "host/document/Document.h"
+#include "host/svg/SvgReader.h"
+#include "tests/apps/drawhost/ProgramRun.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using drawhost::testing::drawhost;
+using drawhost::testing::ProgramRun;
+
+class ConvertTest : public ::testing::Test {
+protected:
+  void SetUp() override { fs::create_directories(folder); }
+  void TearDown() override { fs::remove_all(folder); }
+
+  fs::path folder = fs::temp_directory_path() / ("drawhost-convert-" + std::to_string(::getpid()) + "-" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+};
+
+TEST_F(ConvertTest, WritesTheDrawingBackWithItsLayersAndArt) {
+  fs::path output = folder / "shapes.svg";
+  ProgramRun run = drawhost("convert " SVG_FIXTURES "/layers.svg " + output.string());
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output, "wrote " + output.string() + "\n");
+
+  platform::Result<host::svg::SvgReadResult> original = host::svg::readSvgFile(SVG_FIXTURES "/layers.svg");
+  platform::Result<host::svg::SvgReadResult> written = host::svg::readSvgFile(output);
+  ASSERT_TRUE(original.ok() && written.ok());
+  ASSERT_EQ(written->document->layerCount(), original->document->layerCount());
+  EXPECT_EQ(written->document->artCount(), original->document->artCount());
+  for (int32_t index = 0; index < original->document->layerCount(); ++index) {
+    EXPECT_EQ(written->document->layerAt(index)->title(), original->document->layerAt(index)->title());
+  }
+}
+
+TEST_F(ConvertTest, SaysWhatItSkippedOncePerKind) {
+  fs::path input = folder / "effects.svg";
+  std::ofstream(input) << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10mm\" height=\"10mm\">\n"
+                          "<filter id=\"f\"/><rect width=\"5\" height=\"5\" filter=\"url(#f)\"/><image/><image/></svg>\n";
+  ProgramRun run = drawhost("convert " + input.string() + " " + (folder / "out.svg").string());
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("drawhost: " + input.string() + ": UNSUPPORTED_ELEMENT (image) x2: "), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("UNSUPPORTED_EFFECT (filter)"), std::string::npos) << run.output;
+}
+
+TEST_F(ConvertTest, BadInputNamesTheFileAndThePlaceAndWritesNothing) {
+  struct Case {
+    const char* input;
+    const char* message;
+  };
+  const Case cases[] = {
+      {SVG_FIXTURES "/malformed-not-xml.svg", SVG_FIXTURES "/malformed-not-xml.svg:"},
+      {SVG_FIXTURES "/malformed-broken-path-data.svg", "broken path data at offset"},
+      {SVG_FIXTURES "/malformed-unknown-unit.svg", SVG_FIXTURES "/malformed-unknown-unit.svg:"},
+      {SVG_FIXTURES "/no-such-drawing.svg", SVG_FIXTURES "/no-such-drawing.svg"},
+      {SVG_FIXTURES "/../frame-test-plugin/english.xml", "no reader for .xml files"},
+  };
+  for (const Case& bad : cases) {
+    fs::path output = folder / "out.svg";
+    ProgramRun run = drawhost(std::string("convert ") + bad.input + " " + output.string());
+    EXPECT_EQ(run.status, 1) << bad.input << "\n" << run.output;
+    EXPECT_NE(run.output.find(bad.message), std::string::npos) << bad.input << "\n" << run.output;
+    EXPECT_FALSE(fs::exists(output)) << bad.input;
+  }
+}
+
+TEST_F(ConvertTest, RefusesOutputItCannotWrite) {
+  ProgramRun unknown = drawhost("convert " SVG_FIXTURES "/shapes.svg " + (folder / "shapes.xyz").string());
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_NE(unknown.output.find("no writer for .xyz files"), std::string::npos) << unknown.output;
+
+  ProgramRun nowhere = drawhost("convert " SVG_FIXTURES "/shapes.svg " + (folder / "missing" / "shapes.svg").string());
+  EXPECT_EQ(nowhere.status, 1);
+  EXPECT_NE(nowhere.output.find("does not exist"), std::string::npos) << nowhere.output;
+  EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+}  // namespace
