@@ -34,7 +34,7 @@ TEST(SvgText, LinesBecomeParagraphsOfPointText) {
   platform::Result<SvgReadResult> result = readSvgFile(testing::fixturePath("text.svg"));
   ASSERT_TRUE(result.ok()) << result.error().describe();
   const std::vector<const Art*> frames = artOfType(*result->document, ArtType::TEXT_FRAME);
-  ASSERT_EQ(frames.size(), 3u);
+  ASSERT_EQ(frames.size(), 5u);
 
   // 16 px is 12 pt; the frame stands at the baseline start, (20, 40) px on a page 300 pt high.
   const TextFrameData& hello = frames[0]->textFrame();
@@ -78,6 +78,15 @@ TEST(SvgText, LinesBecomeParagraphsOfPointText) {
   EXPECT_NEAR(turned.matrix.d, std::cos(angle), 1e-6);
   EXPECT_NEAR(turned.matrix.tx, 75, 1e-4) << "the centre of the rotation is the text's position";
   EXPECT_NEAR(turned.matrix.ty, 75, 1e-4);
+
+  // Japanese and Korean lines keep their characters and fonts.
+  const TextFrameData& japanese = frames[3]->textFrame();
+  EXPECT_EQ(paragraphTexts(japanese), (std::vector<std::string>{"図面番号 Ø25±0.1"}));
+  EXPECT_EQ(japanese.story.paragraphs[0].runs[0].features.font, "IPAGothic");
+  const TextFrameData& korean = frames[4]->textFrame();
+  EXPECT_EQ(paragraphTexts(korean), (std::vector<std::string>{"도면 번호"}));
+  EXPECT_EQ(korean.story.paragraphs[0].runs[0].features.font, "NanumGothic");
+  EXPECT_EQ(korean.story.paragraphs[0].justification, Justification::RIGHT);
   EXPECT_TRUE(result->diagnostics.empty());
 }
 
