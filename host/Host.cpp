@@ -1,8 +1,11 @@
 #include "host/Host.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <stdexcept>
 
+#include "host/sdk/FileFormatSuite.h"
 #include "host/sdk/MenuSuite.h"
 #include "host/suites/SuiteBindings.h"
 
@@ -105,6 +108,38 @@ void Host::unloadCode(PluginModule& module) {
   --module.callDepth;
   module.globals = unload.globals;
   module.unloadCode();
+}
+
+const FileFormat* Host::formatFor(std::string_view extension, int32_t option) const {
+  std::string wanted(extension);
+  std::transform(wanted.begin(), wanted.end(), wanted.begin(), [](unsigned char c) { return std::tolower(c); });
+  const FileFormat* best = nullptr;
+  for (const auto& format : registered.fileFormats.all()) {
+    bool handles = std::find(format->extensions.begin(), format->extensions.end(), wanted) != format->extensions.end();
+    if (handles && (format->options & option) != 0 && format->plugin->started && (best == nullptr || format->priority > best->priority)) {
+      best = format.get();
+    }
+  }
+  return best;
+}
+
+HostResult Host::sendFileFormat(const FileFormat& format, const char* selector, int32_t option, const std::filesystem::path& file) {
+  PluginModule* module = pluginLoader.fromRef(format.plugin->ref());
+  if (module == nullptr || !module->started) return HOST_BAD_HANDLE;
+  FileFormatMessage message{};
+  message.fileFormat = reinterpret_cast<FileFormatHandle>(const_cast<FileFormat*>(&format));
+  message.option = option;
+  message.file = reinterpret_cast<FilePathRef>(const_cast<std::filesystem::path*>(&file));
+  published.openFiles.push_back(&file);
+  HostResult result = send(*module, CALLER_FILE_FORMAT, selector, message.d);
+  published.openFiles.pop_back();
+  return result;
+}
+
+HostResult Host::saveDocument(const FileFormat& format, int32_t option, const std::filesystem::path& file) {
+  record.record("file.save " + quote(format.name) + " option " + std::to_string(option) + " " + quote(file.string()));
+  if (HostResult result = sendFileFormat(format, SELECTOR_GET_PARAMETERS, option, file); result != HOST_NO_ERROR) return result;
+  return sendFileFormat(format, SELECTOR_GO, option, file);
 }
 
 HostResult Host::chooseMenuItem(const MenuItem& item) {

@@ -59,6 +59,15 @@ public:
   HostResult send(PluginModule& module, const char* caller, const char* selector, PluginMessage& message);
   /// Chooses a menu item as a person would: "AI Menu"/"AI Go" to the item's plug-in.
   HostResult chooseMenuItem(const MenuItem& item);
+  /// The registered format, of those whose capabilities include any bit of option, that handles extension
+  /// (without the dot, any case), highest priority first; null when none does.
+  [[nodiscard]] const FileFormat* formatFor(std::string_view extension, int32_t option) const;
+  /// Sends one "AI File Format" message about file to the format's plug-in.
+  HostResult sendFileFormat(const FileFormat& format, const char* selector, int32_t option, const std::filesystem::path& file);
+  /// Saves the current document to file through format as the host's Save As (option FILE_FORMAT_WRITE) or
+  /// Export (FILE_FORMAT_EXPORT) does: "AI Get Parameters", then, unless that declined, "AI Go". Returns the
+  /// first non-zero result ('STOP' when the plug-in or the user declined), or 0.
+  HostResult saveDocument(const FileFormat& format, int32_t option, const std::filesystem::path& file);
   /// Advances the virtual clock by ticks, firing every timer that falls due on the way, in time order.
   void advanceClock(int64_t ticks);
 

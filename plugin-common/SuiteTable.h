@@ -7,7 +7,11 @@
 
 #include "host/sdk/BlocksSuite.h"
 #include "host/sdk/DialogSuites.h"
+#include "host/sdk/DocumentSuite.h"
 #include "host/sdk/FileFormatSuite.h"
+#include "host/sdk/FilePathSuite.h"
+#include "host/sdk/HardSoftSuite.h"
+#include "host/sdk/LegacyTextSuite.h"
 #include "host/sdk/FontSuite.h"
 #include "host/sdk/MenuSuite.h"
 #include "host/sdk/NotifierSuite.h"
@@ -76,6 +80,10 @@ template <> struct SuiteSlotOf<AdmNotifierSuite> { static constexpr SuiteSlot va
 template <> struct SuiteSlotOf<AdmBasicSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_BASIC; };
 template <> struct SuiteSlotOf<TextFrameSuite> { static constexpr SuiteSlot value = SuiteSlot::TEXT_FRAME; };
 template <> struct SuiteSlotOf<FontSuite> { static constexpr SuiteSlot value = SuiteSlot::FONT; };
+template <> struct SuiteSlotOf<FilePathSuite> { static constexpr SuiteSlot value = SuiteSlot::FILE_PATH; };
+template <> struct SuiteSlotOf<DocumentSuite> { static constexpr SuiteSlot value = SuiteSlot::DOCUMENT; };
+template <> struct SuiteSlotOf<HardSoftSuite> { static constexpr SuiteSlot value = SuiteSlot::HARD_SOFT; };
+template <> struct SuiteSlotOf<LegacyTextConversionSuite> { static constexpr SuiteSlot value = SuiteSlot::LEGACY_TEXT_CONVERSION; };
 template <> struct SuiteSlotOf<AiAtePaintSuite> { static constexpr SuiteSlot value = SuiteSlot::ATE_PAINT; };
 template <> struct SuiteSlotOf<AteTextFrameSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextFrame Suite"); };
 template <> struct SuiteSlotOf<AteTextLinesIteratorSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextLinesIterator Suite"); };

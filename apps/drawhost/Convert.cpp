@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <string>
 
 #include "host/Host.h"
+#include "host/sdk/FileFormatSuite.h"
 #include "host/svg/SvgReader.h"
 #include "host/svg/SvgWriter.h"
+#include "platform/KeyState.h"
 
 namespace drawhost {
 namespace {
@@ -28,18 +32,66 @@ void sayDiagnostics(std::ostream& err, const std::filesystem::path& file, const 
   }
 }
 
+/// The last line of a whole file of the formats whose end the host can tell; empty for the others.
+std::string_view closingLineOf(const std::string& extension) { return extension == "dxf" ? "EOF" : ""; }
+
+/// Whether a plug-in wrote file whole: it exists and, where the format has a closing line, ends with it.
+bool writtenWhole(const std::filesystem::path& file, const std::string& extension) {
+  std::ifstream stream(file, std::ios::binary);
+  if (!stream) return false;
+  std::string_view closing = closingLineOf(extension);
+  if (closing.empty()) return true;
+  std::string content((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+  while (!content.empty() && std::isspace(static_cast<unsigned char>(content.back()))) content.pop_back();
+  return content.ends_with(closing);
+}
+
+/// Saves through a plug-in's format. The plug-in tells success even when it was cancelled or could not write
+/// the whole file (it keeps what it wrote): the host looks at the keyboard and at the file to tell the user.
+int saveThroughPlugin(host::Host& host, const host::FileFormat& format, int32_t option, const std::filesystem::path& output,
+                      std::ostream& out, std::ostream& err) {
+  platform::releaseAllKeys();
+  HostResult result = host.saveDocument(format, option, output);
+  if (result == HOST_STOP) {
+    err << "drawhost: " << output.string() << ": not written: " << format.name << " declined or its options were cancelled\n";
+    return 1;
+  }
+  if (result != HOST_NO_ERROR) {
+    err << "drawhost: " << output.string() << ": not written: " << format.name << " failed with result " << result << "\n";
+    return 1;
+  }
+  std::string extension = extensionOf(output);
+  if (platform::isKeyDown(platform::KEY_ESCAPE)) {
+    err << "drawhost: " << output.string() << ": cancelled; the file holds only what was written until then\n";
+    return 1;
+  }
+  if (!std::filesystem::exists(output)) {
+    err << "drawhost: " << output.string() << ": not written: " << format.name << " could not create it\n";
+    return 1;
+  }
+  if (!writtenWhole(output, extension)) {
+    err << "drawhost: " << output.string() << ": incomplete: " << format.name << " could not write the whole file\n";
+    return 1;
+  }
+  out << "wrote " << output.string() << "\n";
+  return 0;
+}
+
 }  // namespace
 
-int convert(host::Host& host, const std::filesystem::path& input, const std::filesystem::path& output, std::ostream& out,
-            std::ostream& err) {
+int convert(host::Host& host, const std::filesystem::path& input, const std::filesystem::path& output, SaveKind kind,
+            std::ostream& out, std::ostream& err) {
   std::string inputExtension = extensionOf(input);
   std::string outputExtension = extensionOf(output);
+  const int32_t option = kind == SaveKind::EXPORT ? FILE_FORMAT_EXPORT : FILE_FORMAT_WRITE;
+  const host::FileFormat* format = outputExtension == "svg" ? nullptr : host.formatFor(outputExtension, option);
   if (!isSvg(inputExtension)) {
     err << "drawhost: " << input.string() << ": no reader for ." << inputExtension << " files (svg and svgz are read)\n";
     return 1;
   }
-  if (outputExtension != "svg") {
-    err << "drawhost: " << output.string() << ": no writer for ." << outputExtension << " files (svg is written)\n";
+  if (outputExtension != "svg" && format == nullptr) {
+    err << "drawhost: " << output.string() << ": no writer for ." << outputExtension
+        << " files (svg, or the formats of the loaded plug-ins: see drawhost plugins)\n";
     return 1;
   }
 
@@ -50,6 +102,8 @@ int convert(host::Host& host, const std::filesystem::path& input, const std::fil
   }
   sayDiagnostics(err, input, read->diagnostics);
   host.replaceDocument(std::move(read->document));
+
+  if (format != nullptr) return saveThroughPlugin(host, *format, option, output, out, err);
 
   platform::Result<std::vector<host::svg::SvgDiagnostic>> written = host::svg::writeSvgFile(host.document(), output);
   if (!written) {

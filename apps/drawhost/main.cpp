@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -14,6 +15,7 @@
 #include "apps/drawhost/Convert.h"
 #include "apps/drawhost/PluginListing.h"
 #include "host/Host.h"
+#include "platform/KeyState.h"
 
 namespace {
 
@@ -51,6 +53,13 @@ constexpr const char* kAnswerHelp =
 
 }  // namespace
 
+/// Ctrl+C holds Escape down, so that a plug-in's cancel check stops its work as Esc would; a second Ctrl+C
+/// stops drawhost.
+extern "C" void pressEscape(int) {
+  platform::setKeyDown(platform::KEY_ESCAPE, true);
+  std::signal(SIGINT, SIG_DFL);
+}
+
 int main(int argc, char** argv) {
   CLI::App app{"drawhost: the drawing host. Loads the plug-in modules of its plug-in folder and runs a command."};
   app.require_subcommand(1);
@@ -65,11 +74,14 @@ int main(int argc, char** argv) {
   app.add_flag("--unload-idle", options.unloadIdle,
                "Unload each plug-in's code when it is idle and load it again on its next message");
   CLI::App* plugins = app.add_subcommand("plugins", "List every loaded plug-in module with what it registered");
-  CLI::App* convertCommand = app.add_subcommand("convert", "Read INPUT and write it as OUTPUT, each in the format its extension names (svg, svgz)");
+  CLI::App* convertCommand = app.add_subcommand(
+      "convert", "Read INPUT (svg, svgz) and write it as OUTPUT in the format its extension names (svg, or a plug-in's)");
   std::string input;
   std::string output;
   convertCommand->add_option("INPUT", input, "The drawing to read")->required();
   convertCommand->add_option("OUTPUT", output, "The file to write")->required();
+  bool exportOutput = false;
+  convertCommand->add_flag("--export", exportOutput, "Write through a plug-in format as Export does (default: as Save As)");
 
   try {
     app.parse(argc, argv);
@@ -89,6 +101,7 @@ int main(int argc, char** argv) {
     }
   }
 
+  std::signal(SIGINT, pressEscape);
   host::Host host;
   host.journal().setSink(journalFile.get());
   host.setUnloadIdle(options.unloadIdle);
@@ -117,7 +130,9 @@ int main(int argc, char** argv) {
     if (listing.empty()) std::cerr << "drawhost: no plug-in modules in " << folder.string() << "\n";
     std::cout << listing;
   }
-  if (*convertCommand && drawhost::convert(host, input, output, std::cout, std::cerr) != kExitOk) status = kExitFailure;
+  if (*convertCommand && drawhost::convert(host, input, output,
+                                                  exportOutput ? drawhost::SaveKind::EXPORT : drawhost::SaveKind::SAVE_AS,
+                                                  std::cout, std::cerr) != kExitOk) status = kExitFailure;
 
   host.shutdownPlugins();
   for (const std::string& leak : host.leaks()) std::cerr << "drawhost: warning: " << leak << "\n";

@@ -2,7 +2,9 @@
 /* "AI File Format Suite": formats a plug-in reads and writes, listed in the host's Open, Place, Save As and
    Export commands. */
 
+#include "host/sdk/FilePathSuite.h"
 #include "host/sdk/HostTypes.h"
+#include "host/sdk/PluginMessages.h"
 #include "host/sdk/SuiteNames.h"
 
 #define FILE_FORMAT_SUITE_VERSION 9
@@ -13,6 +15,17 @@
 #define FILE_FORMAT_IMPORT_ART 4
 #define FILE_FORMAT_PLACE 8
 #define FILE_FORMAT_WRITE 512
+
+/* "AI File Format" messages: "AI Check", "AI Get Parameters", "AI Go". */
+typedef struct FileFormatMessage {
+  PluginMessage d;
+  /* The format the host chose. */
+  FileFormatHandle fileFormat;
+  /* What is asked: FILE_FORMAT_READ, _EXPORT, _IMPORT_ART, _PLACE or _WRITE. */
+  int32_t option;
+  /* The file; read it with the AI File Path Suite. */
+  FilePathRef file;
+} FileFormatMessage;
 
 typedef struct FileFormatData {
   /* File type and creator codes (0 when the format has none). */

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <new>
 #include <optional>
 #include <string>
@@ -32,6 +33,8 @@ struct HostServices {
   Document* document = nullptr;
   /// The text-engine objects plug-ins hold references to.
   TextEngineObjects* textObjects = nullptr;
+  /// The files of the file-format messages in progress (their addresses are the messages' file references).
+  std::vector<const std::filesystem::path*> openFiles;
   /// The plug-ins whose messages are in progress, innermost last.
   std::vector<PluginModule*> callers;
 

@@ -10,7 +10,8 @@ void registerAllSuites(SuiteRegistry& registry) {
   constexpr std::array kFamilies{
       &registerBlocksSuite, &registerDialogSuites,    &registerUserSuite,       &registerMenuSuite,
       &registerTimerSuite,  &registerToolSuite,       &registerNotifierSuite,   &registerFileFormatSuite,
-      &registerFontSuite,   &registerTextFrameSuites, &registerTextEngineSuites,
+      &registerFontSuite,   &registerTextFrameSuites, &registerTextEngineSuites, &registerDocumentSuite,
+      &registerFilePathSuite, &registerLegacyTextSuite, &registerHardSoftSuite,
       &registerPlaceholderSuites,  // last: it fills in only what the others left out
   };
   for (auto registerFamily : kFamilies) registerFamily(registry);

@@ -22,6 +22,10 @@ void registerToolSuite(SuiteRegistry& registry);
 void registerNotifierSuite(SuiteRegistry& registry);
 void registerFileFormatSuite(SuiteRegistry& registry);
 void registerFontSuite(SuiteRegistry& registry);
+void registerDocumentSuite(SuiteRegistry& registry);
+void registerFilePathSuite(SuiteRegistry& registry);
+void registerLegacyTextSuite(SuiteRegistry& registry);
+void registerHardSoftSuite(SuiteRegistry& registry);
 void registerTextFrameSuites(SuiteRegistry& registry);
 void registerTextEngineSuites(SuiteRegistry& registry);
 /// Suites whose operations nothing calls yet: offered, where no family above offers them, so that

@@ -11,6 +11,7 @@
 #include "plugin-common/LengthPrefixed.h"
 #include "plugin-common/PluginFrame.h"
 #include "plugin-common/TextEngine.h"
+#include "host/sdk/FileFormatSuite.h"
 #include "tests/plugin-common/FrameTestMessage.h"
 
 namespace {
@@ -153,8 +154,23 @@ HostResult onFrameTest(const char* selector, FrameTestMessage& test) {
   return HOST_NO_ERROR;
 }
 
+/// Its file format: declines files whose name holds "decline", writes one line into the others.
+HostResult onFileFormat(const char* selector, FileFormatMessage& message) {
+  const FilePathSuite* paths = plugin::pluginFrame().suites().get<FilePathSuite>();
+  char path[1024];
+  if (paths == nullptr || paths->getFullPath(message.file, path, sizeof path) != HOST_NO_ERROR) return HOST_BAD_PARAMETER;
+  if (message.d.basic->isEqual(selector, SELECTOR_GET_PARAMETERS)) return std::strstr(path, "decline") != nullptr ? HOST_STOP : HOST_NO_ERROR;
+  if (!message.d.basic->isEqual(selector, SELECTOR_GO)) return HOST_NO_ERROR;
+  std::FILE* file = std::fopen(path, "w");
+  if (file == nullptr) return HOST_NO_ERROR;  // like the converter: the host finds out by itself
+  std::fputs(FRAME_TEST_NAME " drawing\n", file);
+  std::fclose(file);
+  return HOST_NO_ERROR;
+}
+
 HostResult onMessage(const char* caller, const char* selector, void* message) {
   const BasicSuite* basic = static_cast<PluginMessage*>(message)->basic;
+  if (basic->isEqual(caller, CALLER_FILE_FORMAT)) return onFileFormat(selector, *static_cast<FileFormatMessage*>(message));
   if (basic->isEqual(caller, CALLER_FRAME_TEST)) return onFrameTest(selector, *static_cast<FrameTestMessage*>(message));
   if (basic->isEqual(caller, CALLER_TIMER) && static_cast<TimerMessage*>(message)->timer == globals().timer) {
     ++globals().timerFirings;

@@ -86,3 +86,29 @@ TEST_F(ConvertTest, RefusesOutputItCannotWrite) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ConvertTest, WritesThroughThePluginFormatOfTheExtension) {
+  fs::path output = folder / "drawing.tst";
+  ProgramRun saved = drawhost("convert " SVG_FIXTURES "/shapes.svg " + output.string() + " --plugin-dir " FRAME_TEST_PLUGIN_DIR);
+  EXPECT_EQ(saved.status, 0) << saved.output;
+  EXPECT_EQ(saved.output, "wrote " + output.string() + "\n");
+  EXPECT_TRUE(fs::exists(output));
+
+  ProgramRun declined = drawhost("convert " SVG_FIXTURES "/shapes.svg " + (folder / "decline.tst").string() +
+                                 " --export --plugin-dir " FRAME_TEST_PLUGIN_DIR);
+  EXPECT_EQ(declined.status, 1);
+  EXPECT_NE(declined.output.find("not written: FrameTestConverter Format declined or its options were cancelled"),
+            std::string::npos)
+      << declined.output;
+  EXPECT_FALSE(fs::exists(folder / "decline.tst"));
+
+  ProgramRun noFolder = drawhost("convert " SVG_FIXTURES "/shapes.svg " + (folder / "missing" / "drawing.tst").string() +
+                                 " --plugin-dir " FRAME_TEST_PLUGIN_DIR);
+  EXPECT_EQ(noFolder.status, 1);
+  EXPECT_NE(noFolder.output.find("not written: FrameTestConverter Format could not create it"), std::string::npos)
+      << noFolder.output;
+}
+
+}  // namespace
