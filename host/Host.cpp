@@ -8,6 +8,7 @@
 #include "host/sdk/FileFormatSuite.h"
 #include "host/sdk/MenuSuite.h"
 #include "host/suites/SuiteBindings.h"
+#include "host/suites/TextSupport.h"
 
 namespace host {
 namespace {
@@ -17,6 +18,12 @@ constexpr std::array kHostMenuGroups{MENU_GROUP_ABOUT, MENU_GROUP_FILTERS, MENU_
                                      MENU_GROUP_WINDOW_UTILITIES};
 
 }  // namespace
+
+std::vector<std::string> JournalWindowOwner::topLevelWindowTitles() const {
+  std::vector<std::string> titles;
+  for (const std::string& title : dialogs.visibleTitles()) titles.push_back(toSystemCodePage(title));
+  return titles;
+}
 
 Host::Host() {
   published.suites = &suiteRegistry;

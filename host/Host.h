@@ -21,15 +21,18 @@
 
 namespace host {
 
-/// Owns the windows while no window system does: beeps and cursors go into the journal.
+/// Owns the windows while no window system does: beeps and cursors go into the journal; the windows are the
+/// dialogs on show, in the system code page.
 class JournalWindowOwner : public platform::WindowOwner {
 public:
-  explicit JournalWindowOwner(Journal& journal) : journal(journal) {}
+  JournalWindowOwner(Journal& journal, const DialogManager& dialogs) : journal(journal), dialogs(dialogs) {}
   void beep() override { journal.record("beep"); }
   void setCursor(int32_t cursorId) override { journal.record("cursor " + std::to_string(cursorId)); }
+  [[nodiscard]] std::vector<std::string> topLevelWindowTitles() const override;
 
 private:
   Journal& journal;
+  const DialogManager& dialogs;
 };
 
 /// The host application: loads plug-in modules, lends them its suites, sends them messages, runs their timers
@@ -98,9 +101,9 @@ private:
   HostResult sendLife(PluginModule& module, const char* caller, const char* selector);
 
   Journal record;
-  JournalWindowOwner windowOwner{record};
   HeadlessDriver headlessDriver;
   DialogManager dialogManager{record, headlessDriver};
+  JournalWindowOwner windowOwner{record, dialogManager};
   SuiteRegistry suiteRegistry;
   BlockHeap blockHeap;
   Registrations registered;

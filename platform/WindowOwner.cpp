@@ -22,4 +22,8 @@ void setCursor(int32_t cursorId) {
   if (registeredOwner != nullptr) registeredOwner->setCursor(cursorId);
 }
 
+std::vector<std::string> topLevelWindowTitles() {
+  return registeredOwner != nullptr ? registeredOwner->topLevelWindowTitles() : std::vector<std::string>{};
+}
+
 }  // namespace platform

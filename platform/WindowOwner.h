@@ -4,6 +4,8 @@
 // owner the services do nothing.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/PlatformApi.h"
 
@@ -19,6 +21,9 @@ public:
   virtual void beep() = 0;
   /// Shows the cursor of that resource number of the calling plug-in.
   virtual void setCursor(int32_t cursorId) = 0;
+  /// The titles of the desktop's top-level windows from the active one onward (EnumWindows order), in the
+  /// system code page; an owner without windows has none.
+  [[nodiscard]] virtual std::vector<std::string> topLevelWindowTitles() const { return {}; }
 };
 
 /// Makes owner serve the window services from now on; null unregisters. The owner is not taken over: it must
@@ -31,5 +36,7 @@ PLATFORM_API void setWindowOwner(WindowOwner* owner);
 PLATFORM_API void beep();
 /// Asks the owner to show the cursor; nothing happens without one.
 PLATFORM_API void setCursor(int32_t cursorId);
+/// The owner's top-level window titles, active first; none without an owner.
+[[nodiscard]] PLATFORM_API std::vector<std::string> topLevelWindowTitles();
 
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include "host/sdk/FileFormatSuite.h"
 #include "host/sdk/FilePathSuite.h"
 #include "host/sdk/HardSoftSuite.h"
+#include "host/sdk/LayerSuite.h"
 #include "host/sdk/LegacyTextSuite.h"
 #include "host/sdk/FontSuite.h"
 #include "host/sdk/MenuSuite.h"
@@ -82,6 +83,7 @@ template <> struct SuiteSlotOf<TextFrameSuite> { static constexpr SuiteSlot valu
 template <> struct SuiteSlotOf<FontSuite> { static constexpr SuiteSlot value = SuiteSlot::FONT; };
 template <> struct SuiteSlotOf<FilePathSuite> { static constexpr SuiteSlot value = SuiteSlot::FILE_PATH; };
 template <> struct SuiteSlotOf<DocumentSuite> { static constexpr SuiteSlot value = SuiteSlot::DOCUMENT; };
+template <> struct SuiteSlotOf<LayerSuite> { static constexpr SuiteSlot value = SuiteSlot::LAYER; };
 template <> struct SuiteSlotOf<HardSoftSuite> { static constexpr SuiteSlot value = SuiteSlot::HARD_SOFT; };
 template <> struct SuiteSlotOf<LegacyTextConversionSuite> { static constexpr SuiteSlot value = SuiteSlot::LEGACY_TEXT_CONVERSION; };
 template <> struct SuiteSlotOf<AiAtePaintSuite> { static constexpr SuiteSlot value = SuiteSlot::ATE_PAINT; };

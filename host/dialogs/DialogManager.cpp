@@ -17,18 +17,28 @@ std::unique_ptr<Dialog> DialogManager::build(PluginRef plugin, const ResourceSet
   }
   auto dialog = std::make_unique<Dialog>(plugin, std::move(name), *resource, modal);
   dialog->userData = userData;
-  live.insert(dialog.get());
-  for (const auto& item : dialog->items()) liveItems.insert(item.get());
+  track(*dialog);
   if (initProc != nullptr && initProc(reinterpret_cast<DialogRef>(dialog.get())) != 0) {
     record.record("dialog.refused " + dialog->describe());
-    for (const auto& item : dialog->items()) liveItems.erase(item.get());
-    live.erase(dialog.get());
+    untrack(*dialog);
     return nullptr;
   }
   record.record("dialog.open " + dialog->describe() + " name " + quote(dialog->name()) +
                 (modal ? " modal" : " modeless"));
   recordItems(*dialog);
   return dialog;
+}
+
+void DialogManager::track(const Dialog& dialog) {
+  live.insert(&dialog);
+  opened.insert(opened.begin(), &dialog);
+  for (const auto& item : dialog.items()) liveItems.insert(item.get());
+}
+
+void DialogManager::untrack(const Dialog& dialog) {
+  for (const auto& item : dialog.items()) liveItems.erase(item.get());
+  live.erase(&dialog);
+  opened.erase(std::find(opened.begin(), opened.end(), &dialog));
 }
 
 void DialogManager::recordItems(const Dialog& dialog) {
@@ -55,8 +65,7 @@ int32_t DialogManager::runModal(PluginRef plugin, const ResourceSet& resources, 
   driver->runModal(*dialog, *this);
   int32_t result = dialog->modalResult.value_or(DIALOG_ITEM_CANCEL);
   record.record("dialog.close " + dialog->describe() + " result " + std::to_string(result));
-  for (const auto& item : dialog->items()) liveItems.erase(item.get());
-  live.erase(dialog.get());
+  untrack(*dialog);
   return result;
 }
 
@@ -74,8 +83,7 @@ void DialogManager::destroy(Dialog& dialog) {
   if (owned == modeless.end()) return;
   record.record("dialog.close " + dialog.describe());
   driver->modelessDestroyed(dialog);
-  for (const auto& item : dialog.items()) liveItems.erase(item.get());
-  live.erase(&dialog);
+  untrack(dialog);
   modeless.erase(owned);
 }
 
@@ -87,6 +95,14 @@ Dialog* DialogManager::liveDialog(const void* handle) const {
 DialogItem* DialogManager::liveItem(const void* handle) const {
   auto found = liveItems.find(static_cast<const DialogItem*>(handle));
   return found == liveItems.end() ? nullptr : const_cast<DialogItem*>(*found);
+}
+
+std::vector<std::string> DialogManager::visibleTitles() const {
+  std::vector<std::string> titles;
+  for (const Dialog* dialog : opened) {
+    if (dialog->visible) titles.push_back(dialog->title);
+  }
+  return titles;
 }
 
 size_t DialogManager::dialogsOf(PluginRef plugin) const {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "host/dialogs/Dialog.h"
 #include "host/dialogs/DialogDriver.h"
@@ -45,6 +46,8 @@ public:
   [[nodiscard]] Dialog* liveDialog(const void* handle) const;
   /// The live item behind a handle, or null.
   [[nodiscard]] DialogItem* liveItem(const void* handle) const;
+  /// The titles of the dialogs on show, the most recently opened first.
+  [[nodiscard]] std::vector<std::string> visibleTitles() const;
   /// Number of live dialogs that plugin owns.
   [[nodiscard]] size_t dialogsOf(PluginRef plugin) const;
 
@@ -68,10 +71,15 @@ private:
   std::unique_ptr<Dialog> build(PluginRef plugin, const ResourceSet& resources, std::string name, int32_t id,
                                 bool modal, DialogInitProc initProc, void* userData);
   void recordItems(const Dialog& dialog);
+  /// Starts and ends the bookkeeping of a live dialog and its items.
+  void track(const Dialog& dialog);
+  void untrack(const Dialog& dialog);
 
   Journal& record;
   DialogDriver* driver;
   std::unordered_set<const Dialog*> live;
+  /// The live dialogs, the most recently opened first.
+  std::vector<const Dialog*> opened;
   std::unordered_set<const DialogItem*> liveItems;
   std::unordered_set<std::unique_ptr<Dialog>> modeless;
 };

@@ -40,7 +40,6 @@ constexpr std::array kPlaceholders{
     OfferedSuite{SUITE_PATH_STYLE, {5, 8}},
     OfferedSuite{SUITE_CUSTOM_COLOR, {6, 0}},
     OfferedSuite{SUITE_GROUP, {3, 0}},
-    OfferedSuite{SUITE_LAYER, {9, 0}},
     OfferedSuite{SUITE_TRANSFORM_ART, {1, 0}},
     OfferedSuite{SUITE_FOREIGN_OBJECT, {1, 2}},
     OfferedSuite{SUITE_UNDO, {4, 0}},

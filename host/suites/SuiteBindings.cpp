@@ -11,7 +11,7 @@ void registerAllSuites(SuiteRegistry& registry) {
       &registerBlocksSuite, &registerDialogSuites,    &registerUserSuite,       &registerMenuSuite,
       &registerTimerSuite,  &registerToolSuite,       &registerNotifierSuite,   &registerFileFormatSuite,
       &registerFontSuite,   &registerTextFrameSuites, &registerTextEngineSuites, &registerDocumentSuite,
-      &registerFilePathSuite, &registerLegacyTextSuite, &registerHardSoftSuite,
+      &registerFilePathSuite, &registerLegacyTextSuite, &registerHardSoftSuite, &registerLayerSuite,
       &registerPlaceholderSuites,  // last: it fills in only what the others left out
   };
   for (auto registerFamily : kFamilies) registerFamily(registry);

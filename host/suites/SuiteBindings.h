@@ -23,6 +23,7 @@ void registerNotifierSuite(SuiteRegistry& registry);
 void registerFileFormatSuite(SuiteRegistry& registry);
 void registerFontSuite(SuiteRegistry& registry);
 void registerDocumentSuite(SuiteRegistry& registry);
+void registerLayerSuite(SuiteRegistry& registry);
 void registerFilePathSuite(SuiteRegistry& registry);
 void registerLegacyTextSuite(SuiteRegistry& registry);
 void registerHardSoftSuite(SuiteRegistry& registry);

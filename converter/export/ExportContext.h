@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "converter/export/BlockEntry.h"
+#include "converter/export/LineTypeEntry.h"
+#include "converter/export/PolyVertex.h"
+#include "host/sdk/HostTypes.h"
+
+namespace converter {
+
+/// Vertices of the segment being converted.
+inline constexpr size_t kPendingCapacity = 256;
+/// Bezier weight tables hold bezierSteps + 1 entries, for at most 128 steps.
+inline constexpr size_t kBezierTableSize = 129;
+
+/// The work area of one export, allocated by the export driver and freed at its end. Every field starts at
+/// zero; writeDxf resets what one file needs.
+struct ExportContext {
+  /// The progress dialog of this export (the driver's).
+  DialogRef progressDialog = nullptr;
+  /// Offset subtracted from every scaled coordinate, DXF units; set by the HEADER writer.
+  double originX = 0;
+  double originY = 0;
+  /// Last point appended to the pending vertex list, points.
+  double lastX = 0;
+  double lastY = 0;
+  /// DXF units per point.
+  double unitFactor = 0;
+  /// Layer number and nesting depth of the group being collected.
+  uint8_t curLayer = 0;
+  uint8_t curDepth = 0;
+  /// Running number of collected groups within the current layer.
+  int16_t groupSequence = 0;
+  /// Deepest nesting depth collected.
+  int16_t maxDepth = 0;
+  /// Entries used in blocks.
+  int16_t blockCount = 0;
+  /// Entries written so far in the blocks and entities passes (progress numerator).
+  int16_t blocksDone = 0;
+  /// 0 to 100, drawn by the progress bar.
+  int16_t progressPercent = 0;
+  /// Item 1 of the progress dialog, the bar (the driver's).
+  ItemRef progressBar = nullptr;
+  /// The group table, sorted by layer number, then depth descending, then sequence.
+  std::array<BlockEntry, kBlockCapacity> blocks{};
+  /// Dash patterns met so far.
+  std::array<LineTypeEntry, kLineTypeCapacity> lineTypes{};
+  /// Entries used in lineTypes.
+  int16_t lineTypeCount = 0;
+  /// Index into lineTypes of the path being written, -1 for a solid line.
+  int16_t curLineType = 0;
+  /// Colour number of the path being written, 0 = none.
+  int16_t curColor = 0;
+  /// Width code of the path being written (stroke width x 100; 14 for an unstroked path).
+  int32_t curWidthCode = 0;
+  /// 1 when the path being written is closed.
+  int16_t curClosed = 0;
+  /// The whole-path vertex buffer for POLYLINE output; grows as a path needs.
+  std::vector<PolyVertex> polyVertices;
+  /// Vertices in pending.
+  int16_t pendingCount = 0;
+  /// Vertices already moved out of pending for the current path.
+  int16_t emittedCount = 0;
+  /// Steps of a flattened Bezier segment: 128 with arc smoothing, else 64.
+  int16_t bezierSteps = 0;
+  /// Vertices of the segment being converted.
+  std::array<PolyVertex, kPendingCapacity> pending{};
+  /// Bezier weights for bezierSteps steps: A[i] = (1 - t)^3, B[i] = 3t(1 - t)^2 with t = i / bezierSteps.
+  std::array<double, kBezierTableSize> bernsteinA{};
+  std::array<double, kBezierTableSize> bernsteinB{};
+};
+
+}  // namespace converter
