@@ -1,5 +1,6 @@
 #include "converter/export/DxfWriter.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -68,31 +69,34 @@ platform::Error passStopped(HostResult result) {
 /// Everything after the HEADER; a pass's non-zero result, or a failed write, ends the file where it stands.
 platform::Result<void> writeSections(DxfRecordWriter& writer, const ExportDocument& document, ExportPasses& passes) {
   const plugin::ConverterOptions& options = writer.options();
-  auto stopped = [&writer](HostResult result) -> std::optional<platform::Error> {
-    if (result != 0) return passStopped(result);
-    if (writer.failed()) return writer.output().failure();  // no use walking the art for a file that failed
+  // A pass runs only while the file is sound: there is no use walking the art for a file that failed.
+  auto runPass = [&writer](const std::function<HostResult()>& pass) -> std::optional<platform::Error> {
+    if (writer.failed()) return writer.output().failure();
+    if (HostResult result = pass(); result != 0) return passStopped(result);
     return std::nullopt;
   };
 
   writeHeaderSection(writer, document.page);
   beginSection(writer, kTablesSection);
   beginTable(writer, kLineTypeTable, static_cast<int32_t>(kLineTypeCapacity));
-  if (auto error = stopped(passes.collectAndRegisterLineTypes(writer))) return *error;
+  if (auto error = runPass([&] { return passes.collectAndRegisterLineTypes(writer); })) return *error;
   endTable(writer);
   if (writesLayerTable(options)) writeLayerTable(writer, document.layers);
   writeStyleTable(writer);
   endSection(writer);
 
   beginSection(writer, kBlocksSection);
-  // In ASAHI KASEI AGMS mode the whole drawing is one block one level below the deepest group.
+  // In ASAHI KASEI AGMS mode the whole drawing is one block of depth 1, beyond the depths collected.
   int deepest = writer.context().maxDepth + (options.ftiipcomp == plugin::TIIP_ASAHI_KASEI_AGMS ? 1 : 0);
   for (int depth = deepest; depth >= 1; --depth) {
-    if (auto error = stopped(passes.writeBlocks(writer, static_cast<int16_t>(depth)))) return *error;
+    if (auto error = runPass([&] { return passes.writeBlocks(writer, static_cast<int16_t>(depth)); })) {
+      return *error;
+    }
   }
   endSection(writer);
 
   beginSection(writer, kEntitiesSection);
-  if (auto error = stopped(passes.writeEntities(writer))) return *error;
+  if (auto error = runPass([&] { return passes.writeEntities(writer); })) return *error;
   endSection(writer);
   writeEof(writer);
   if (writer.failed()) return writer.output().failure();

@@ -297,7 +297,7 @@ TEST(DxfWriter, FailedWriteIsReportedAndStopsTheExport) {
   EXPECT_EQ(written.error().code, platform::ERROR_WRITE_FAULT);
   EXPECT_EQ(written.error().where, "full.dxf");
   EXPECT_LE(output.bytes.size(), 100u);
-  EXPECT_EQ(passes.calls, std::vector<std::string>{"lineTypes"}) << "the art is not walked for a failed file";
+  EXPECT_TRUE(passes.calls.empty()) << "the art is not walked for a file that failed";
 }
 
 TEST(DxfWriter, FileThatCannotBeCreatedIsReported) {
