@@ -1,5 +1,7 @@
 #include "apps/drawhost/Convert.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -46,11 +48,31 @@ bool writtenWhole(const std::filesystem::path& file, const std::string& extensio
   return content.ends_with(closing);
 }
 
+/// What identifies one version of a file: a file replaced whole gets a new inode, one rewritten in place a new
+/// modification time.
+struct FileVersion {
+  bool exists = false;
+  ino_t inode = 0;
+  timespec modified{};
+
+  bool operator==(const FileVersion& other) const {
+    return exists == other.exists && inode == other.inode && modified.tv_sec == other.modified.tv_sec &&
+           modified.tv_nsec == other.modified.tv_nsec;
+  }
+};
+
+FileVersion versionOf(const std::filesystem::path& file) {
+  struct stat status {};
+  if (::stat(file.c_str(), &status) != 0) return {};
+  return FileVersion{true, status.st_ino, status.st_mtim};
+}
+
 /// Saves through a plug-in's format. The plug-in tells success even when it was cancelled or could not write
 /// the whole file (it keeps what it wrote): the host looks at the keyboard and at the file to tell the user.
 int saveThroughPlugin(host::Host& host, const host::FileFormat& format, int32_t option, const std::filesystem::path& output,
                       std::ostream& out, std::ostream& err) {
   platform::releaseAllKeys();
+  const FileVersion before = versionOf(output);
   HostResult result = host.saveDocument(format, option, output);
   if (result == HOST_STOP) {
     err << "drawhost: " << output.string() << ": not written: " << format.name << " declined or its options were cancelled\n";
@@ -62,11 +84,13 @@ int saveThroughPlugin(host::Host& host, const host::FileFormat& format, int32_t 
   }
   std::string extension = extensionOf(output);
   if (platform::isKeyDown(platform::KEY_ESCAPE)) {
-    err << "drawhost: " << output.string() << ": cancelled; the file holds only what was written until then\n";
+    err << "drawhost: " << output.string() << ": cancelled; not written\n";
     return 1;
   }
-  if (!std::filesystem::exists(output)) {
-    err << "drawhost: " << output.string() << ": not written: " << format.name << " could not create it\n";
+  const FileVersion after = versionOf(output);
+  if (!after.exists || after == before) {
+    // The plug-in keeps a file it could not write whole from replacing the one that was there.
+    err << "drawhost: " << output.string() << ": not written: " << format.name << " could not write it\n";
     return 1;
   }
   if (!writtenWhole(output, extension)) {

@@ -20,8 +20,8 @@ enum class SaveKind {
 /// `drawhost convert INPUT OUTPUT`: reads INPUT into the host's document and writes it as OUTPUT, each in the
 /// format its extension names: SVG by the host itself, other formats by the plug-in format that writes them.
 /// What did not carry over is said on err, one line per kind; what was written on out. Returns the exit code:
-/// 0 when OUTPUT was written whole; 1 otherwise: then the host's own formats have written nothing, and a file a
-/// plug-in left incomplete (cancelled, or a write failed) is reported as such and kept.
+/// 0 when OUTPUT was written whole; 1 otherwise, and then nothing was written: a plug-in that reports success
+/// after a cancel or a failed write is caught by the keyboard's state and by the file itself.
 int convert(host::Host& host, const std::filesystem::path& input, const std::filesystem::path& output, SaveKind kind,
             std::ostream& out, std::ostream& err);
 

@@ -13,8 +13,11 @@ namespace converter {
 /// A bulge arc in artwork points. Angles are radians in [0, 2π) and the arc runs counter-clockwise from
 /// startAngle to endAngle, as a DXF ARC does.
 struct BulgeArc {
+  /// The circle's centre, points.
   ExportPoint centre;
+  /// The circle's radius, points.
   double radius = 0;
+  /// Where the arc starts and ends, radians.
   double startAngle = 0;
   double endAngle = 0;
 };

@@ -26,8 +26,10 @@ inline constexpr double kDegreesPi = 3.141593;
 /// Where the drawing lies in DXF units: the origin subtracted from every scaled point, and the extents the
 /// HEADER announces (written as computed, not shifted by the origin).
 struct DrawingPlacement {
+  /// Subtracted from every scaled x and y (the context's originX, originY).
   double originX = 0;
   double originY = 0;
+  /// $EXTMIN and $EXTMAX.
   ExportPoint extentsMinimum;
   ExportPoint extentsMaximum;
 };

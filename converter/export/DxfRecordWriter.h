@@ -13,7 +13,9 @@ namespace converter {
 
 /// A group whose value is fixed text, for the writers' tables of exact records.
 struct FixedGroup {
+  /// The group code.
   GroupCode code;
+  /// The value exactly as written.
   std::string_view value;
 };
 
@@ -23,6 +25,7 @@ struct FixedGroup {
 /// Y = y × unitFactor − originY; lengths are multiplied by unitFactor only.
 class DxfRecordWriter {
 public:
+  /// Writes to output with the context's transform and the options; all three outlive the writer.
   DxfRecordWriter(DxfOutput& output, ExportContext& context, const plugin::ConverterOptions& options)
       : out(output), exportContext(context), converterOptions(options) {}
 
@@ -50,8 +53,11 @@ public:
   /// A length in DXF units.
   [[nodiscard]] double dxfLength(double length) const { return length * exportContext.unitFactor; }
 
+  /// The export's work area.
   [[nodiscard]] ExportContext& context() const { return exportContext; }
+  /// The options of this export.
   [[nodiscard]] const plugin::ConverterOptions& options() const { return converterOptions; }
+  /// Where the bytes go.
   [[nodiscard]] DxfOutput& output() const { return out; }
   /// True once a write has failed (nothing more reaches the output).
   [[nodiscard]] bool failed() const { return out.failed(); }

@@ -69,8 +69,9 @@ struct ExportContext {
   int16_t bezierSteps = 0;
   /// Vertices of the segment being converted.
   std::array<PolyVertex, kPendingCapacity> pending{};
-  /// Bezier weights for bezierSteps steps: A[i] = (1 - t)^3, B[i] = 3t(1 - t)^2 with t = i / bezierSteps.
+  /// Bezier weights (1 - t)^3 for t = i / bezierSteps.
   std::array<double, kBezierTableSize> bernsteinA{};
+  /// Bezier weights 3t(1 - t)^2 for t = i / bezierSteps.
   std::array<double, kBezierTableSize> bernsteinB{};
 };
 

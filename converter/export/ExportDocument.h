@@ -31,6 +31,7 @@ struct ExportPage {
 /// What the writer needs to know about the document besides its art: read from the host by the export
 /// driver before writeDxf.
 struct ExportDocument {
+  /// The page setup and the ruler origin.
   ExportPage page;
   /// Every host layer, in the host's order (index 0 first), "Configuration Layer" ones included.
   std::vector<ExportLayer> layers;

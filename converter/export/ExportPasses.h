@@ -10,7 +10,8 @@ class DxfRecordWriter;
 
 /// What writeDxf asks of the export driver while it writes: the passes over the document's art and the
 /// progress display. Each pass returns 0 to go on; anything else (kExportCancelled or a host error) stops the
-/// file at once, and writeDxf returns it.
+/// file at once, and writeDxf returns it. The blocks and entities passes count every group-table entry they
+/// write with advanceProgress, and every pass checks cancelRequested after each art object (ExportProgress.h).
 class ExportPasses {
 public:
   virtual ~ExportPasses() = default;

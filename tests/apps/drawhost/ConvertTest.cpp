@@ -107,8 +107,29 @@ TEST_F(ConvertTest, WritesThroughThePluginFormatOfTheExtension) {
   ProgramRun noFolder = drawhost("convert " SVG_FIXTURES "/shapes.svg " + (folder / "missing" / "drawing.tst").string() +
                                  " --plugin-dir " FRAME_TEST_PLUGIN_DIR);
   EXPECT_EQ(noFolder.status, 1);
-  EXPECT_NE(noFolder.output.find("not written: FrameTestConverter Format could not create it"), std::string::npos)
+  EXPECT_NE(noFolder.output.find("not written: FrameTestConverter Format could not write it"), std::string::npos)
       << noFolder.output;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConvertTest, WritesDxfThroughTheConverterAndCatchesWhatItCouldNotWrite) {
+  fs::path output = folder / "bracket.dxf";
+  ProgramRun saved = drawhost("convert " EXAMPLES "/bracket.svg " + output.string());
+  ASSERT_EQ(saved.status, 0) << saved.output;
+  EXPECT_EQ(saved.output, "wrote " + output.string() + "\n");
+
+  // The converter reports success whatever happened; a target it cannot replace stays as it was.
+  fs::path blocked = folder / "blocked.dxf";
+  fs::create_directory(blocked);
+  ProgramRun failed = drawhost("convert " EXAMPLES "/bracket.svg " + blocked.string());
+  EXPECT_EQ(failed.status, 1) << failed.output;
+  EXPECT_NE(failed.output.find(blocked.string() + ": not written: Drawing Interchange(DXF) could not write it"),
+            std::string::npos)
+      << failed.output;
+  EXPECT_TRUE(fs::is_directory(blocked));
 }
 
 }  // namespace
