@@ -8,23 +8,11 @@
 #include <utility>
 
 #include "host/text/FontFiles.h"
+#include "host/text/FontconfigHandles.h"
 
 namespace host {
 
 namespace {
-
-struct ConfigReleaser {
-  void operator()(FcConfig* config) const { FcConfigDestroy(config); }
-};
-struct PatternReleaser {
-  void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
-};
-struct ObjectSetReleaser {
-  void operator()(FcObjectSet* objects) const { FcObjectSetDestroy(objects); }
-};
-struct FontSetReleaser {
-  void operator()(FcFontSet* fonts) const { FcFontSetDestroy(fonts); }
-};
 
 std::string stringValue(FcPattern* pattern, const char* object, int index) {
   FcChar8* value = nullptr;
@@ -45,19 +33,19 @@ std::string englishValue(FcPattern* pattern, const char* object, const char* lan
 
 platform::Result<std::vector<FontInfo>> listFaces(std::span<const std::filesystem::path> files) {
   // A configuration of its own with no configuration files loaded: it holds exactly the fonts added here.
-  const std::unique_ptr<FcConfig, ConfigReleaser> config(FcConfigCreate());
+  const FontconfigConfig config(FcConfigCreate());
   if (!config) return platform::fail("cannot create a font configuration");
   for (const std::filesystem::path& file : files) {
     if (!FcConfigAppFontAddFile(config.get(), reinterpret_cast<const FcChar8*>(file.c_str()))) {
       return platform::fail("not a usable font file", file.string());
     }
   }
-  const std::unique_ptr<FcPattern, PatternReleaser> pattern(FcPatternCreate());
-  const std::unique_ptr<FcObjectSet, ObjectSetReleaser> objects(
+  const FontconfigPattern pattern(FcPatternCreate());
+  const FontconfigObjectSet objects(
       FcObjectSetBuild(FC_FILE, FC_INDEX, FC_FAMILY, FC_FAMILYLANG, FC_STYLE, FC_STYLELANG, FC_FULLNAME,
                        FC_FULLNAMELANG, FC_POSTSCRIPT_NAME, FC_OUTLINE, nullptr));
   if (!pattern || !objects) return platform::fail("out of memory listing fonts");
-  const std::unique_ptr<FcFontSet, FontSetReleaser> listed(FcFontList(config.get(), pattern.get(), objects.get()));
+  const FontconfigFontSet listed(FcFontList(config.get(), pattern.get(), objects.get()));
   if (!listed) return platform::fail("cannot list the fonts");
 
   std::vector<FontInfo> faces;

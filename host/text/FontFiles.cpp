@@ -9,6 +9,8 @@
 #include <string>
 #include <system_error>
 
+#include "host/text/FontconfigHandles.h"
+
 namespace host {
 
 namespace {
@@ -30,19 +32,6 @@ constexpr std::array<FontFileEntry, 9> kFixedFontFiles{{
     {"NanumGothicBold.ttf", kNanumFolders, "fonts-nanum"},
 }};
 
-struct ConfigReleaser {
-  void operator()(FcConfig* config) const { FcConfigDestroy(config); }
-};
-struct PatternReleaser {
-  void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
-};
-struct ObjectSetReleaser {
-  void operator()(FcObjectSet* objects) const { FcObjectSetDestroy(objects); }
-};
-struct FontSetReleaser {
-  void operator()(FcFontSet* fonts) const { FcFontSetDestroy(fonts); }
-};
-
 std::optional<std::filesystem::path> findInFolders(const FontFileEntry& entry) {
   for (const std::string_view folder : entry.debianFolders) {
     std::filesystem::path candidate = std::filesystem::path(folder) / entry.fileName;
@@ -56,12 +45,12 @@ std::optional<std::filesystem::path> findInFolders(const FontFileEntry& entry) {
 // files outside the Debian folders, never to add other fonts.
 std::vector<std::filesystem::path> systemFontFiles() {
   std::vector<std::filesystem::path> files;
-  const std::unique_ptr<FcConfig, ConfigReleaser> config(FcInitLoadConfigAndFonts());
+  const FontconfigConfig config(FcInitLoadConfigAndFonts());
   if (!config) return files;
-  const std::unique_ptr<FcPattern, PatternReleaser> pattern(FcPatternCreate());
-  const std::unique_ptr<FcObjectSet, ObjectSetReleaser> objects(FcObjectSetBuild(FC_FILE, nullptr));
+  const FontconfigPattern pattern(FcPatternCreate());
+  const FontconfigObjectSet objects(FcObjectSetBuild(FC_FILE, nullptr));
   if (!pattern || !objects) return files;
-  const std::unique_ptr<FcFontSet, FontSetReleaser> fonts(FcFontList(config.get(), pattern.get(), objects.get()));
+  const FontconfigFontSet fonts(FcFontList(config.get(), pattern.get(), objects.get()));
   if (!fonts) return files;
   for (int index = 0; index < fonts->nfont; ++index) {
     FcChar8* file = nullptr;
