@@ -90,7 +90,11 @@ void exportDxf(PluginRef, const std::string& path) {
   int32_t converted = 0;
   (void)plugin::pluginFrame().suites().get<LegacyTextConversionSuite>()->convertAllLegacyText(&converted);  // result unused
   SavedExportOptions saved = applyTiipOverrides(state);
-  // FIXME: with the companion's monitor running, fills become strokes and text outlines (needs the art suites).
+  if (companionRunning()) {
+    bool outlines = companionWantsOutlines();  // read first, as the companion set it for this export
+    strokeFills();
+    if (outlines) outlineText();
+  }
 
   ExportDocument document = readExportDocument();
   DocumentPasses passes;

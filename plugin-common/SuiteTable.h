@@ -7,6 +7,7 @@
 
 #include "host/sdk/BlocksSuite.h"
 #include "host/sdk/DialogSuites.h"
+#include "host/sdk/ArtSuite.h"
 #include "host/sdk/DocumentSuite.h"
 #include "host/sdk/FileFormatSuite.h"
 #include "host/sdk/FilePathSuite.h"
@@ -15,6 +16,7 @@
 #include "host/sdk/LegacyTextSuite.h"
 #include "host/sdk/FontSuite.h"
 #include "host/sdk/MenuSuite.h"
+#include "host/sdk/PathStyleSuite.h"
 #include "host/sdk/NotifierSuite.h"
 #include "host/sdk/SuiteNames.h"
 #include "host/sdk/TextEngineSuites.h"
@@ -84,6 +86,8 @@ template <> struct SuiteSlotOf<FontSuite> { static constexpr SuiteSlot value = S
 template <> struct SuiteSlotOf<FilePathSuite> { static constexpr SuiteSlot value = SuiteSlot::FILE_PATH; };
 template <> struct SuiteSlotOf<DocumentSuite> { static constexpr SuiteSlot value = SuiteSlot::DOCUMENT; };
 template <> struct SuiteSlotOf<LayerSuite> { static constexpr SuiteSlot value = SuiteSlot::LAYER; };
+template <> struct SuiteSlotOf<ArtSuite> { static constexpr SuiteSlot value = SuiteSlot::ART; };
+template <> struct SuiteSlotOf<PathStyleSuite> { static constexpr SuiteSlot value = SuiteSlot::PATH_STYLE; };
 template <> struct SuiteSlotOf<HardSoftSuite> { static constexpr SuiteSlot value = SuiteSlot::HARD_SOFT; };
 template <> struct SuiteSlotOf<LegacyTextConversionSuite> { static constexpr SuiteSlot value = SuiteSlot::LEGACY_TEXT_CONVERSION; };
 template <> struct SuiteSlotOf<AiAtePaintSuite> { static constexpr SuiteSlot value = SuiteSlot::ATE_PAINT; };

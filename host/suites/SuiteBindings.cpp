@@ -12,6 +12,7 @@ void registerAllSuites(SuiteRegistry& registry) {
       &registerTimerSuite,  &registerToolSuite,       &registerNotifierSuite,   &registerFileFormatSuite,
       &registerFontSuite,   &registerTextFrameSuites, &registerTextEngineSuites, &registerDocumentSuite,
       &registerFilePathSuite, &registerLegacyTextSuite, &registerHardSoftSuite, &registerLayerSuite,
+      &registerArtSuite,    &registerPathStyleSuite,
       &registerPlaceholderSuites,  // last: it fills in only what the others left out
   };
   for (auto registerFamily : kFamilies) registerFamily(registry);

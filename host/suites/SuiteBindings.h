@@ -24,6 +24,8 @@ void registerFileFormatSuite(SuiteRegistry& registry);
 void registerFontSuite(SuiteRegistry& registry);
 void registerDocumentSuite(SuiteRegistry& registry);
 void registerLayerSuite(SuiteRegistry& registry);
+void registerArtSuite(SuiteRegistry& registry);
+void registerPathStyleSuite(SuiteRegistry& registry);
 void registerFilePathSuite(SuiteRegistry& registry);
 void registerLegacyTextSuite(SuiteRegistry& registry);
 void registerHardSoftSuite(SuiteRegistry& registry);

@@ -11,9 +11,12 @@
 
 #include "converter/PluginGlobals.h"
 #include "host/Host.h"
+#include "host/document/ArtWalk.h"
+#include "host/text/TextEditing.h"
 #include "host/sdk/ErrorCodes.h"
 #include "host/sdk/FileFormatSuite.h"
 #include "host/svg/SvgReader.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -127,6 +130,67 @@ TEST_F(ConverterDispatch, ASavedDrawingIsReadByAPeer) {
   ASSERT_TRUE(fs::exists(output));
   std::string audit = std::string(PEER_PYTHON) + " -m ezdxf audit " + output.string() + " > /dev/null 2>&1";
   EXPECT_EQ(std::system(audit.c_str()), 0) << "ezdxf found errors in " << output;
+}
+
+}  // namespace
+
+namespace {
+
+class CompanionPreparation : public ConverterDispatch {
+protected:
+  void SetUp() override {
+    ConverterDispatch::SetUp();
+    platform::setProcessSnapshotSource([]() -> platform::Result<std::vector<platform::ProcessEntry>> {
+      return std::vector<platform::ProcessEntry>{{7, "Pelmorix.exe"}};
+    });
+    host::PathData square;
+    const host::PathSegment corners[] = {host::cornerSegment({0, 0}), host::cornerSegment({100, 0}),
+                                         host::cornerSegment({100, 100}), host::cornerSegment({0, 100})};
+    ASSERT_TRUE(square.assignSegments(corners).ok());
+    square.setClosed(true);
+    host::PathStyle filled;
+    filled.fill.paint = true;
+    filled.fill.color = host::Color(host::ThreeColor{1, 0, 0});
+    filled.stroke.paint = false;
+    platform::Result<host::Art*> path = host.document().newPath(host::PaintOrder::PLACE_ABOVE_ALL, nullptr, square, filled);
+    ASSERT_TRUE(path.ok());
+    filledPath = *path;
+    platform::Result<host::TextFrameData> text = host::makePointText({10, 200}, "Note");
+    ASSERT_TRUE(text.ok());
+    platform::Result<host::Art*> frame = host::newTextFrame(host.document(), host::PaintOrder::PLACE_ABOVE_ALL, nullptr, *text);
+    ASSERT_TRUE(frame.ok());
+    textFrame = *frame;
+  }
+
+  void TearDown() override {
+    platform::setProcessSnapshotSource(nullptr);
+    ConverterDispatch::TearDown();
+  }
+
+  HostResult save() { return host.saveDocument(*format, FILE_FORMAT_WRITE, folder / "prepared.dxf"); }
+
+  host::Art* filledPath = nullptr;
+  host::Art* textFrame = nullptr;
+};
+
+TEST_F(CompanionPreparation, FillsBecomeThinStrokesAndTextStaysWhenTheCompanionSaysSo) {
+  ASSERT_TRUE(platform::writeRegistryDword(platform::RegistryRoot::HKEY_CURRENT_USER, "Software\\QUILLMERE\\Pelmgate",
+                                           "DXF_CNV_OUTL", 0)
+                  .ok());
+  EXPECT_EQ(save(), HOST_NO_ERROR);
+  const host::PathStyle& style = filledPath->style();
+  EXPECT_FALSE(style.fill.paint);
+  EXPECT_TRUE(style.stroke.paint);
+  EXPECT_EQ(style.stroke.color, host::Color(host::ThreeColor{1, 0, 0}));
+  EXPECT_FLOAT_EQ(style.stroke.width, 0.143f);
+  EXPECT_TRUE(host.document().isLiveArt(textFrame));
+}
+
+TEST_F(CompanionPreparation, TextBecomesOutlinesUnlessTheCompanionSaysOtherwise) {
+  EXPECT_EQ(save(), HOST_NO_ERROR);  // no DXF_CNV_OUTL value: outlines
+  EXPECT_FALSE(host.document().isLiveArt(textFrame));
+  EXPECT_EQ(host::countArtOfType(host.document(), host::ArtType::TEXT_FRAME), 0);
+  EXPECT_GT(host::countArtOfType(host.document(), host::ArtType::PATH), 1);
 }
 
 }  // namespace
