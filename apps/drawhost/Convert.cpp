@@ -43,9 +43,14 @@ bool writtenWhole(const std::filesystem::path& file, const std::string& extensio
   if (!stream) return false;
   std::string_view closing = closingLineOf(extension);
   if (closing.empty()) return true;
-  std::string content((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-  while (!content.empty() && std::isspace(static_cast<unsigned char>(content.back()))) content.pop_back();
-  return content.ends_with(closing);
+  // Only the file's tail matters; drawings can be large.
+  constexpr std::streamoff kTail = 64;
+  stream.seekg(0, std::ios::end);
+  std::streamoff size = stream.tellg();
+  stream.seekg(std::max<std::streamoff>(0, size - kTail));
+  std::string tail((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+  while (!tail.empty() && std::isspace(static_cast<unsigned char>(tail.back()))) tail.pop_back();
+  return tail.ends_with(closing);
 }
 
 /// What identifies one version of a file: a file replaced whole gets a new inode, one rewritten in place a new
@@ -68,7 +73,7 @@ FileVersion versionOf(const std::filesystem::path& file) {
 }
 
 /// Saves through a plug-in's format. The plug-in tells success even when it was cancelled or could not write
-/// the whole file (it keeps what it wrote): the host looks at the keyboard and at the file to tell the user.
+/// the file: the host looks at the keyboard and at the file to tell the user.
 int saveThroughPlugin(host::Host& host, const host::FileFormat& format, int32_t option, const std::filesystem::path& output,
                       std::ostream& out, std::ostream& err) {
   platform::releaseAllKeys();
