@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../platform/TestSupport.h"
+#include "tests/platform/TestSupport.h"
 #include "platform/SystemErrors.h"
 #include "plugin-common/ConverterSettings.h"
 

@@ -16,7 +16,7 @@ namespace converter {
 namespace {
 
 using test::entryNames;
-using test::readBytes;
+using test::readText;
 using test::TemporaryFolder;
 
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
@@ -44,7 +44,7 @@ TEST(DxfFileOutput, CommitPutsTheWholeFileInPlace) {
   EXPECT_FALSE(std::filesystem::exists(path)) << "nothing is in place before the commit";
 
   ASSERT_TRUE(output.value()->commit().ok());
-  EXPECT_EQ(readBytes(path), expected);
+  EXPECT_EQ(readText(path), expected);
   EXPECT_EQ(modeOf(path), 0644u);
   EXPECT_EQ(entryNames(folder.path()), std::vector<std::string>{"new.dxf"});
 }
@@ -63,7 +63,7 @@ TEST(DxfFileOutput, ReplacesAnExistingFileKeepingItsModeAndLinks) {
   ASSERT_TRUE(output.value()->commit().ok());
 
   EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(readBytes(real), "new");
+  EXPECT_EQ(readText(real), "new");
   EXPECT_EQ(modeOf(real), 0600u);
 }
 
@@ -76,7 +76,7 @@ TEST(DxfFileOutput, UncommittedOutputLeavesThePathAsItWas) {
     ASSERT_TRUE(output.ok());
     output.value()->write("half a drawing");
   }
-  EXPECT_EQ(readBytes(path), "old");
+  EXPECT_EQ(readText(path), "old");
   EXPECT_EQ(entryNames(folder.path()), std::vector<std::string>{"drawing.dxf"});
 }
 
@@ -119,7 +119,7 @@ TEST(DxfFileOutput, WriteErrorIsStickyAndReportedByTheCommit) {
   EXPECT_EQ(committed.error().code, platform::ERROR_WRITE_FAULT);
   EXPECT_EQ(committed.error().where, path.string());
   EXPECT_NE(committed.error().message.find("cannot write"), std::string::npos) << committed.error().message;
-  EXPECT_EQ(readBytes(path), "old");
+  EXPECT_EQ(readText(path), "old");
   EXPECT_EQ(entryNames(folder.path()), std::vector<std::string>{"drawing.dxf"});
 }
 

@@ -25,7 +25,7 @@ namespace {
 using test::dxfLines;
 using test::entryNames;
 using test::newDocument;
-using test::readBytes;
+using test::readText;
 using test::RecordingPasses;
 using test::TemporaryFolder;
 
@@ -59,7 +59,7 @@ TEST(DxfWriter, EmptyDocumentIsACompleteFile) {
   platform::Result<void> written = writeDxf(*context, options, newDocument(), passes, path);
 
   ASSERT_TRUE(written.ok()) << written.error().describe();
-  EXPECT_EQ(readBytes(path), readBytes(kFixtures / "empty-document.dxf"));
+  EXPECT_EQ(readText(path), readText(kFixtures / "empty-document.dxf"));
   EXPECT_EQ(passes.calls, (std::vector<std::string>{"lineTypes", "entities"})) << "no groups, no blocks passes";
   EXPECT_EQ(entryNames(folder.path()), std::vector<std::string>{"empty.dxf"});
 }
@@ -264,7 +264,7 @@ TEST(DxfWriter, CancelledExportLeavesTheEarlierFile) {
 
   ASSERT_FALSE(written.ok());
   EXPECT_EQ(written.error().code, kExportCancelled);
-  EXPECT_EQ(readBytes(path), "the drawing saved before");
+  EXPECT_EQ(readText(path), "the drawing saved before");
   EXPECT_EQ(entryNames(folder.path()), std::vector<std::string>{"drawing.dxf"}) << "no unfinished file is left";
 }
 

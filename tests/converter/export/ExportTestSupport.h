@@ -1,4 +1,6 @@
 #pragma once
+
+#include "tests/platform/TestSupport.h"
 // Helpers of the DXF writer's tests: expected record text, a writer into memory, passes that record what
 // they are asked, and temporary folders.
 
@@ -18,6 +20,12 @@
 #include "plugin-common/ConverterOptions.h"
 
 namespace converter::test {
+
+using platform::test::entryNames;
+using platform::test::TemporaryFolder;
+/// The whole content of a file, byte for byte.
+using platform::test::readText;
+
 
 /// The lines joined as a DXF file writes them, each ended by CR LF.
 [[nodiscard]] std::string dxfLines(std::initializer_list<std::string_view> lines);
@@ -59,24 +67,5 @@ public:
 /// A new document as the host makes it: A4 paper, all of it printable, origin at its bottom-left corner, one
 /// visible and printable layer "Layer 1".
 [[nodiscard]] ExportDocument newDocument();
-
-/// A new empty folder under the system's temporary folder, removed with its content by the destructor.
-class TemporaryFolder {
-public:
-  TemporaryFolder();
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-  ~TemporaryFolder();
-
-  [[nodiscard]] const std::filesystem::path& path() const { return folder; }
-
-private:
-  std::filesystem::path folder;
-};
-
-/// The whole content of a file, byte for byte.
-[[nodiscard]] std::string readBytes(const std::filesystem::path& path);
-/// The names of the entries of a folder, sorted.
-[[nodiscard]] std::vector<std::string> entryNames(const std::filesystem::path& folder);
 
 }  // namespace converter::test

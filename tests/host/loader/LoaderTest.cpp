@@ -6,24 +6,14 @@
 #include <fstream>
 
 #include "host/Host.h"
+#include "tests/platform/TestSupport.h"
 #include "platform/WindowOwner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class TemporaryFolder {
-public:
-  TemporaryFolder() : folder(fs::temp_directory_path() / ("loader-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++))) {
-    fs::create_directories(folder);
-  }
-  ~TemporaryFolder() { fs::remove_all(folder); }
-  const fs::path& path() const { return folder; }
-
-private:
-  static inline int counter = 0;
-  fs::path folder;
-};
+using platform::test::TemporaryFolder;
 
 TEST(PluginLoader, ErrorsNameTheFolderOrTheModule) {
   host::PluginLoader loader;
