@@ -77,5 +77,7 @@ function(add_project_test name)
   target_compile_definitions(${name} PRIVATE
     PROJECT_SOURCE_ROOT="${PROJECT_SOURCE_DIR}"
     PROJECT_BUILD_ROOT="${CMAKE_BINARY_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "PLATFORM_TEST=1")
+  # Plug-ins read their settings from the documents folder: tests get one of their own, never the user's.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "PLATFORM_DOCUMENTS=${CMAKE_BINARY_DIR}/tests/documents")
 endfunction()

@@ -5,6 +5,7 @@
 
 #include "converter/PluginGlobals.h"
 #include "host/sdk/ErrorCodes.h"
+#include "plugin-common/AboutBox.h"
 #include "plugin-common/PluginFrame.h"
 
 namespace converter {
@@ -13,12 +14,16 @@ namespace {
 void onShutdown(PluginMessage*) {}
 HostResult onReload(PluginMessage*) { return HOST_NO_ERROR; }
 void onUnload(PluginMessage*) {}
-// FIXME: the About box arrives with the common dialogs.
-void onAbout(PluginMessage*) {}
+void onAbout(PluginMessage* message) { showAboutBox(message->self); }
 
 }  // namespace
 
 PluginGlobals& globals() { return *static_cast<PluginGlobals*>(plugin::pluginFrame().globals()); }
+
+void showAboutBox(PluginRef plugin) {
+  const PluginGlobals& state = globals();
+  plugin::showAbout(plugin, plugin::AboutIdentity{state.language, state.options.kelmot != 0});
+}
 
 }  // namespace converter
 

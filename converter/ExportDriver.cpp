@@ -12,6 +12,7 @@
 #include "host/sdk/LegacyTextSuite.h"
 #include "plugin-common/LengthPrefixed.h"
 #include "plugin-common/PluginFrame.h"
+#include "plugin-common/ProgressDialog.h"
 
 namespace converter {
 namespace {
@@ -21,11 +22,16 @@ namespace {
 // and the group blocks; until then the file holds the tables and no entities.
 class DocumentPasses : public ExportPasses {
 public:
+  explicit DocumentPasses(const plugin::ProgressDialog& progress) : progress(progress) {}
+
   HostResult collectAndRegisterLineTypes(DxfRecordWriter&) override { return HOST_NO_ERROR; }
   HostResult writeBlocks(DxfRecordWriter&, int16_t) override { return HOST_NO_ERROR; }
   HostResult writeEntities(DxfRecordWriter&) override { return HOST_NO_ERROR; }
-  // FIXME: the progress dialog arrives with the common dialogs.
-  void redrawProgress(int16_t) override {}
+  // The bar reads the percentage from the export's context.
+  void redrawProgress(int16_t) override { progress.redraw(); }
+
+private:
+  const plugin::ProgressDialog& progress;
 };
 
 /// The page and the layers, as the host's document and layer suites give them.
@@ -80,12 +86,16 @@ void restoreExportOptions(PluginGlobals& state, const SavedExportOptions& saved)
   state.arcSegmentDetection = saved.arcSegmentDetection;
 }
 
-void exportDxf(PluginRef, const std::string& path) {
+void exportDxf(PluginRef plugin, const std::string& path) {
   PluginGlobals& state = globals();
   std::unique_ptr<ExportContext> context(new (std::nothrow) ExportContext{});
   if (!context) return;  // no work area: the export ends before anything is written
   state.exportContext = context.get();
   context->progressPercent = 0;
+  // Closed when the export ends, finished or cancelled.
+  plugin::ProgressDialog progress(plugin, state.language, state.options.kelmot != 0, &context->progressPercent);
+  context->progressDialog = progress.dialog();
+  context->progressBar = progress.bar();
 
   int32_t converted = 0;
   (void)plugin::pluginFrame().suites().get<LegacyTextConversionSuite>()->convertAllLegacyText(&converted);  // result unused
@@ -97,7 +107,7 @@ void exportDxf(PluginRef, const std::string& path) {
   }
 
   ExportDocument document = readExportDocument();
-  DocumentPasses passes;
+  DocumentPasses passes(progress);
   // The writer replaces the file only with a whole one; what went wrong, the host finds by the file itself.
   (void)writeDxf(*context, state.options, document, passes, path);
 

@@ -5,6 +5,7 @@
 #include "converter/ConverterPlugin.h"
 #include "converter/FileFormatHandlers.h"
 #include "converter/PageSetupSnapshot.h"
+#include "converter/PluginGlobals.h"
 #include "host/sdk/ErrorCodes.h"
 #include "host/sdk/FileFormatSuite.h"
 
@@ -12,8 +13,11 @@ namespace converter {
 namespace {
 
 HostResult onMenuUpdate(void*) { return HOST_NO_ERROR; }
-// FIXME: the About item and its box arrive with the common dialogs.
-HostResult onMenuGo(void*) { return HOST_NO_ERROR; }
+HostResult onMenuGo(void* message) {
+  auto* menu = static_cast<MenuMessage*>(message);
+  if (menu->menuItem != nullptr && menu->menuItem == globals().aboutMenuItem) showAboutBox(menu->d.self);
+  return HOST_NO_ERROR;
+}
 HostResult onGetParameters(void* message) { return getParameters(static_cast<FileFormatMessage*>(message)); }
 HostResult onGo(void* message) { return runFileFormat(static_cast<FileFormatMessage*>(message)); }
 HostResult onCheck(void* message) { return checkFile(static_cast<FileFormatMessage*>(message)); }

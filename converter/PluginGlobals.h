@@ -35,6 +35,8 @@ struct PluginGlobals {
   char productName[64];
   /// The language of dialogs and strings.
   plugin::LanguageId language;
+  /// This plug-in's item in the shared About group.
+  MenuItemHandle aboutMenuItem;
 };
 
 /// The record of this module's frame.

@@ -7,6 +7,8 @@
 #include "converter/PageSetupSnapshot.h"
 #include "converter/PluginGlobals.h"
 #include "host/sdk/ErrorCodes.h"
+#include "plugin-common/AboutBox.h"
+#include "plugin-common/ConverterSettings.h"
 
 namespace converter {
 
@@ -19,11 +21,18 @@ HostResult onStartup(PluginMessage* message) {
   state.snapshotValid = 0;
   state.operationBusy = 0;
   state.exportContext = nullptr;
-  std::snprintf(state.productName, sizeof state.productName, "%s", "KELMO-Pro");
-  // FIXME: the settings file (which may set the TIIP variant, and so the format's title) and the About menu
-  // arrive with the settings and common dialogs.
+  state.aboutMenuItem = nullptr;
+
+  // The settings file may choose the TIIP variant, and with it the format's title, so it is read first.
+  plugin::ConverterSettings settings{state.options, plugin::defaultConverterSettings().common};
+  plugin::readConverterSettings(settings);
+  state.options = settings.options;
+  state.language = settings.common.language;
+  std::snprintf(state.productName, sizeof state.productName, "%s", settings.common.product);
+
   if (HostResult error = registerFileFormat(message)) return error;
-  return registerSnapshotTimer(message);
+  if (HostResult error = registerSnapshotTimer(message)) return error;
+  return plugin::addAboutMenu(message->self, state.language, state.productName, &state.aboutMenuItem);
 }
 
 }  // namespace converter

@@ -12,4 +12,14 @@ enum class LanguageId : int16_t {
   KOREAN = 2,
 };
 
+/// Dialogs and language-dependent strings exist once per language, in blocks of one hundred numbers: the
+/// number of a resource in language is its Japanese number + 100 for ENGLISH and + 200 for KOREAN.
+[[nodiscard]] constexpr int32_t dialogNumber(LanguageId language, int32_t japaneseNumber) {
+  switch (language) {
+    case LanguageId::ENGLISH: return japaneseNumber + 100;
+    case LanguageId::KOREAN: return japaneseNumber + 200;
+    default: return japaneseNumber;  // JAPANESE, and any value a settings file should not have given
+  }
+}
+
 }  // namespace plugin

@@ -9,6 +9,7 @@
 #include "host/sdk/DialogSuites.h"
 #include "host/sdk/ArtSuite.h"
 #include "host/sdk/DocumentSuite.h"
+#include "host/sdk/DrawerSuite.h"
 #include "host/sdk/FileFormatSuite.h"
 #include "host/sdk/FilePathSuite.h"
 #include "host/sdk/HardSoftSuite.h"
@@ -81,6 +82,7 @@ template <> struct SuiteSlotOf<AdmDialogSuite> { static constexpr SuiteSlot valu
 template <> struct SuiteSlotOf<AdmItemSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_ITEM; };
 template <> struct SuiteSlotOf<AdmNotifierSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_NOTIFIER; };
 template <> struct SuiteSlotOf<AdmBasicSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_BASIC; };
+template <> struct SuiteSlotOf<AdmDrawerSuite> { static constexpr SuiteSlot value = SuiteSlot::ADM_DRAWER; };
 template <> struct SuiteSlotOf<TextFrameSuite> { static constexpr SuiteSlot value = SuiteSlot::TEXT_FRAME; };
 template <> struct SuiteSlotOf<FontSuite> { static constexpr SuiteSlot value = SuiteSlot::FONT; };
 template <> struct SuiteSlotOf<FilePathSuite> { static constexpr SuiteSlot value = SuiteSlot::FILE_PATH; };

@@ -105,6 +105,8 @@ int main(int argc, char** argv) {
   host::Host host;
   host.journal().setSink(journalFile.get());
   host.setUnloadIdle(options.unloadIdle);
+  // Progress dialogs show as a bar on a terminal; piped or redirected stderr stays free of it.
+  if (isatty(STDERR_FILENO) != 0) host.headless().showProgressOn(stderr);
   for (const std::string& text : options.answers) {
     platform::Result<host::Answer> answer = host::parseAnswer(text);
     if (!answer) {

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/KeyState.h"
-
 namespace converter {
 
 void advanceProgress(ExportContext& context, ExportPasses& passes) {
@@ -14,11 +12,6 @@ void advanceProgress(ExportContext& context, ExportPasses& passes) {
   if (bounded == context.progressPercent) return;
   context.progressPercent = bounded;
   passes.redrawProgress(bounded);
-}
-
-bool cancelRequested() {
-  return platform::isKeyDown(platform::KEY_ESCAPE) ||
-         (platform::isKeyDown(platform::KEY_CONTROL) && platform::isKeyDown(platform::KEY_DECIMAL));
 }
 
 }  // namespace converter

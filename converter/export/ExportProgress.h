@@ -4,6 +4,7 @@
 #include "converter/export/ExportContext.h"
 #include "converter/export/ExportPasses.h"
 #include "host/sdk/HostTypes.h"
+#include "plugin-common/CancelKeys.h"
 
 namespace converter {
 
@@ -15,6 +16,6 @@ inline constexpr HostResult kExportCancelled = -1;
 void advanceProgress(ExportContext& context, ExportPasses& passes);
 
 /// True while the user asks to stop: Esc, or Ctrl together with the numeric keypad's decimal point.
-[[nodiscard]] bool cancelRequested();
+using plugin::cancelRequested;
 
 }  // namespace converter

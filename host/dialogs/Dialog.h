@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/dialogs/ItemDrawing.h"
 #include "host/dialogs/Resources.h"
 #include "host/sdk/DialogSuites.h"
 
@@ -33,6 +34,8 @@ struct DialogItem {
   ItemNotifyProc notifyProc = nullptr;
   ItemDrawProc drawProc = nullptr;
   void* userData = nullptr;
+  /// What the drawing procedure drew the last time the item was updated.
+  ItemDrawing drawing;
 
   [[nodiscard]] int32_t id() const { return resource.id; }
   /// The words a person reads for the item: its label, else its text.

@@ -141,13 +141,29 @@ void DialogManager::endModal(Dialog& dialog, int32_t result) {
 
 void DialogManager::changed(Dialog& dialog) {
   record.record(std::string(dialog.visible ? "dialog.show " : "dialog.hide ") + dialog.describe());
+  // A dialog coming into view is drawn whole, as a window system would paint it.
+  if (dialog.visible) {
+    for (const auto& item : dialog.items()) draw(*item);
+  }
   driver->modelessChanged(dialog);
 }
 
 void DialogManager::update(Dialog& dialog) {
-  // FIXME: call the items' draw procedures once the drawer suite gives them something to draw on.
-  for (const auto& item : dialog.items()) item->invalid = false;
+  for (const auto& item : dialog.items()) {
+    if (item->invalid && dialog.visible) draw(*item);
+    item->invalid = false;
+  }
   if (!dialog.modal()) driver->modelessChanged(dialog);
+}
+
+void DialogManager::draw(DialogItem& item) {
+  item.invalid = false;
+  if (item.drawProc == nullptr || !item.visible) return;
+  item.drawing = ItemDrawing{};
+  // The drawer handle is the item itself, valid only while its procedure runs.
+  itemBeingDrawn = &item;
+  item.drawProc(reinterpret_cast<ItemRef>(&item), reinterpret_cast<DrawerRef>(&item));
+  itemBeingDrawn = nullptr;
 }
 
 void DialogManager::alert(AlertKind kind, std::string_view text) {

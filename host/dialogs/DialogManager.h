@@ -60,6 +60,12 @@ public:
   /// A modeless dialog was shown, hidden or moved; update() redraws invalid items.
   void changed(Dialog& dialog);
   void update(Dialog& dialog);
+  /// Runs the item's drawing procedure, if it has one, into the item's drawing.
+  void draw(DialogItem& item);
+  /// The item a drawer handle draws while its drawing procedure runs, or null for any other handle.
+  [[nodiscard]] DialogItem* drawingItem(const void* handle) const {
+    return handle != nullptr && handle == itemBeingDrawn ? itemBeingDrawn : nullptr;
+  }
   /// Shows an alert.
   void alert(AlertKind kind, std::string_view text);
 
@@ -82,6 +88,8 @@ private:
   std::vector<const Dialog*> opened;
   std::unordered_set<const DialogItem*> liveItems;
   std::unordered_set<std::unique_ptr<Dialog>> modeless;
+  /// The item whose drawing procedure runs now.
+  DialogItem* itemBeingDrawn = nullptr;
 };
 
 }  // namespace host

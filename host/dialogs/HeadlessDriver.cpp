@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "host/dialogs/DialogManager.h"
+#include "host/dialogs/ProgressLine.h"
 
 namespace host {
 namespace {
@@ -54,6 +55,26 @@ void HeadlessDriver::runModal(Dialog& dialog, DialogManager& manager) {
     manager.journal().record("dialog.stuck " + dialog.describe() + " cancelled");
     manager.endModal(dialog, DIALOG_ITEM_CANCEL);
   }
+}
+
+void HeadlessDriver::modelessChanged(Dialog& dialog) {
+  if (progressStream == nullptr || !dialog.visible) return;
+  for (const auto& item : dialog.items()) {
+    std::optional<int> percent = barPercent(item->drawing);
+    if (!percent || *percent == shownPercent) continue;
+    shownPercent = *percent;
+    // The bar redraws in place: carriage return, the line, and erase what a longer line left behind.
+    std::fprintf(progressStream, "\r%s\033[K", progressLine(dialog.title, *percent, 40).c_str());
+    std::fflush(progressStream);
+    return;
+  }
+}
+
+void HeadlessDriver::modelessDestroyed(Dialog&) {
+  if (progressStream == nullptr || shownPercent < 0) return;
+  std::fputc('\n', progressStream);
+  std::fflush(progressStream);
+  shownPercent = -1;
 }
 
 void HeadlessDriver::apply(const Answer& answer, Dialog& dialog, DialogManager& manager) {

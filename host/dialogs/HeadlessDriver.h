@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <deque>
 #include <string>
 #include <vector>
@@ -21,9 +22,12 @@ public:
   /// Answers not used yet.
   [[nodiscard]] const std::deque<Answer>& pending() const { return answers; }
 
+  /// Draws the progress bars of modeless dialogs as one line on stream (a terminal), or nowhere when null.
+  void showProgressOn(std::FILE* stream) { progressStream = stream; }
+
   void runModal(Dialog& dialog, DialogManager& manager) override;
-  void modelessChanged(Dialog&) override {}
-  void modelessDestroyed(Dialog&) override {}
+  void modelessChanged(Dialog& dialog) override;
+  void modelessDestroyed(Dialog& dialog) override;
   void alert(AlertKind, std::string_view) override {}
 
 private:
@@ -32,6 +36,9 @@ private:
   void press(DialogItem& item, DialogManager& manager);
 
   std::deque<Answer> answers;
+  std::FILE* progressStream = nullptr;
+  /// The percentage on the terminal's current line, or -1 when no bar is on show.
+  int shownPercent = -1;
 };
 
 /// True when the answer names the dialog by number, title or name.

@@ -59,7 +59,13 @@ platform::Result<void> PluginModule::readResources() {
     std::string_view name = file.name;
     std::string_view bytes(reinterpret_cast<const char*>(file.data), static_cast<size_t>(file.size));
     std::string where = modulePath.filename().string() + "(" + std::string(name) + ")";
-    platform::Result<void> added = name.ends_with(".png") ? resourceSet.addImage(where, bytes) : resourceSet.addXml(where, bytes);
+    if (name.ends_with(".png")) {
+      // The image's number is its file name; the error names the module and the file.
+      platform::Result<void> added = resourceSet.addImage(name, bytes);
+      if (!added) return platform::fail(added.error().message, where);
+      continue;
+    }
+    platform::Result<void> added = resourceSet.addXml(where, bytes);
     if (!added) return added;
   }
   return {};

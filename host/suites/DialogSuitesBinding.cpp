@@ -7,6 +7,7 @@
 #include "host/dialogs/DialogManager.h"
 #include "host/loader/PluginLoader.h"
 #include "host/sdk/DialogSuites.h"
+#include "host/sdk/DrawerSuite.h"
 #include "host/sdk/ErrorCodes.h"
 #include "host/suites/HostServices.h"
 #include "host/suites/SuiteBindings.h"
@@ -326,6 +327,45 @@ constexpr AdmItemSuite kAdmItemSuite{getItemDialog,   getItemID,      setItemTex
                                      enable,          isEnabled,      showItem,       getItemBounds,   getLocalRect,
                                      getItemUserData, setItemUserData};
 
+// --- ADM Drawer Suite ---
+
+template <class Operation>
+void onDrawer(DrawerRef handle, Operation&& operation) noexcept {
+  guarded([&] {
+    if (DialogItem* item = manager().drawingItem(handle)) operation(*item);
+    return HOST_NO_ERROR;
+  });
+}
+
+void getDrawerBounds(DrawerRef drawer, HostRect* bounds) noexcept {
+  if (bounds == nullptr) return;
+  *bounds = HostRect{};
+  onDrawer(drawer, [&](DialogItem& item) {
+    const HostRect& rect = item.resource.bounds;
+    *bounds = HostRect{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  });
+}
+
+void setDrawerColor(DrawerRef drawer, int32_t color) noexcept {
+  onDrawer(drawer, [&](DialogItem& item) { item.drawing.color = color; });
+}
+
+int32_t getDrawerColor(DrawerRef drawer) noexcept {
+  int32_t color = ADM_COLOR_BLACK;
+  onDrawer(drawer, [&](DialogItem& item) { color = item.drawing.color; });
+  return color;
+}
+
+void addShape(DrawerRef drawer, const HostRect* rect, DrawnShape::Kind kind) noexcept {
+  if (rect == nullptr) return;
+  onDrawer(drawer, [&](DialogItem& item) { item.drawing.shapes.push_back(DrawnShape{kind, *rect, item.drawing.color}); });
+}
+
+void frameRect(DrawerRef drawer, const HostRect* rect) noexcept { addShape(drawer, rect, DrawnShape::Kind::FRAME); }
+void fillRect(DrawerRef drawer, const HostRect* rect) noexcept { addShape(drawer, rect, DrawnShape::Kind::FILL); }
+
+constexpr AdmDrawerSuite kAdmDrawerSuite{getDrawerBounds, setDrawerColor, getDrawerColor, frameRect, fillRect};
+
 constexpr AdmNotifierSuite kAdmNotifierSuite{isNotifierType, getNotifierItem, getNotifierDialog};
 
 }  // namespace
@@ -335,6 +375,7 @@ void registerDialogSuites(SuiteRegistry& registry) {
   registry.add(SUITE_ADM_DIALOG, ADM_DIALOG_SUITE_VERSION, &kAdmDialogSuite);
   registry.add(SUITE_ADM_ITEM, ADM_ITEM_SUITE_VERSION, &kAdmItemSuite);
   registry.add(SUITE_ADM_NOTIFIER, ADM_NOTIFIER_SUITE_VERSION, &kAdmNotifierSuite);
+  registry.add(SUITE_ADM_DRAWER, ADM_DRAWER_SUITE_VERSION, &kAdmDrawerSuite);
 }
 
 }  // namespace host

@@ -8,6 +8,7 @@
 
 #include "host/sdk/ArtConstants.h"
 #include "host/sdk/ErrorCodes.h"
+#include "plugin-common/AboutBox.h"
 #include "plugin-common/LengthPrefixed.h"
 #include "plugin-common/PluginFrame.h"
 #include "plugin-common/TextEngine.h"
@@ -39,6 +40,11 @@ HostResult onStartup(PluginMessage* message) {
   MenuItemHandle item = nullptr;
   if (HostResult error = suites.get<MenuSuite>()->addMenuItem(message->self, FRAME_TEST_NAME "_about", MENU_GROUP_ABOUT,
                                                               plugin::toLengthPrefixed(itemTitle), 0, &item)) {
+    return error;
+  }
+  // Also an item in the About group the plug-ins of the family share.
+  MenuItemHandle sharedItem = nullptr;
+  if (HostResult error = plugin::addAboutMenu(message->self, plugin::LanguageId::ENGLISH, FRAME_TEST_NAME, &sharedItem)) {
     return error;
   }
   if (HostResult error = suites.get<TimerSuite>()->addTimer(message->self, FRAME_TEST_NAME "_timer", 10, &globals().timer)) {
