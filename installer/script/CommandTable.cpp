@@ -1,0 +1,58 @@
+#include "installer/script/CommandTable.h"
+
+namespace installer {
+namespace {
+
+// One line per command. File commands and system changes arrive in later builds; until then their steps are
+// counted and reported as not available.
+// clang-format off
+constexpr CommandEntry kCommands[] = {
+    {"MKDIR", runNotAvailable},
+    {"FLMOVE", runNotAvailable},
+    {"FLCOPY", runNotAvailable},
+    {"LZCOPY", runNotAvailable},
+    {"XFLCOPY", runNotAvailable},
+    {"XLZCOPY", runNotAvailable},
+    {"MERGE", runNotAvailable},
+    {"SETATTRIBUTE", runNotAvailable},
+    {"RMDIR", runNotAvailable},
+    {"REMOVE", runNotAvailable},
+    {"XREMOVE", runNotAvailable},
+    {"SNDPRG", runNotAvailable},
+    {"REGSVR", runNotAvailable},
+    {"UNREGSVR", runNotAvailable},
+    {"WINEXEC", runNotAvailable},
+    {"WINEXECSYNC", runNotAvailable},
+    {"ADDCONF", runNotAvailable},
+    {"ADDAUTO", runNotAvailable},
+    {"ADDPATH", runNotAvailable},
+    {"ADDWSYS", runNotAvailable},
+    {"ADDWINI", runNotAvailable},
+    {"ADDINIT", runWithoutEffect},
+    {"DELCONF", runNotAvailable},
+    {"DELAUTO", runNotAvailable},
+    {"DELPATH", runNotAvailable},
+    {"DELWSYS", runNotAvailable},
+    {"DELWINI", runNotAvailable},
+    {"DELINIT", runWithoutEffect},
+    {"REGOPEN", runNotAvailable},
+    {"REGCREATE", runNotAvailable},
+    {"REGCLOSE", runNotAvailable},
+    {"REGDELETE", runNotAvailable},
+    {"REGSETVALDW", runNotAvailable},
+    {"REGSETVALSZ", runNotAvailable},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const CommandEntry> commandTable() { return kCommands; }
+
+const CommandEntry* findCommand(std::span<const CommandEntry> table, std::string_view name) {
+  for (const CommandEntry& entry : table) {
+    if (entry.name == name) return &entry;
+  }
+  return nullptr;
+}
+
+}  // namespace installer
