@@ -4,8 +4,8 @@
 #include <new>
 
 #include "converter/Companion.h"
+#include "converter/export/ArtTraversal.h"
 #include "converter/export/DxfWriter.h"
-#include "converter/export/ExportPasses.h"
 #include "host/sdk/DocumentSuite.h"
 #include "host/sdk/ErrorCodes.h"
 #include "host/sdk/LayerSuite.h"
@@ -16,23 +16,6 @@
 
 namespace converter {
 namespace {
-
-/// The passes over the document's art.
-// FIXME: the art traversal (group table, line types, blocks and entities) arrives with the path conversion
-// and the group blocks; until then the file holds the tables and no entities.
-class DocumentPasses : public ExportPasses {
-public:
-  explicit DocumentPasses(const plugin::ProgressDialog& progress) : progress(progress) {}
-
-  HostResult collectAndRegisterLineTypes(DxfRecordWriter&) override { return HOST_NO_ERROR; }
-  HostResult writeBlocks(DxfRecordWriter&, int16_t) override { return HOST_NO_ERROR; }
-  HostResult writeEntities(DxfRecordWriter&) override { return HOST_NO_ERROR; }
-  // The bar reads the percentage from the export's context.
-  void redrawProgress(int16_t) override { progress.redraw(); }
-
-private:
-  const plugin::ProgressDialog& progress;
-};
 
 /// The page and the layers, as the host's document and layer suites give them.
 ExportDocument readExportDocument() {
@@ -106,8 +89,10 @@ void exportDxf(PluginRef plugin, const std::string& path) {
     if (outlines) outlineText();
   }
 
+  context->language = state.language;
+  context->arcSegmentDetection = state.arcSegmentDetection;  // after the TIIP overrides
   ExportDocument document = readExportDocument();
-  DocumentPasses passes(progress);
+  ArtTraversal passes(document, [&progress] { progress.redraw(); });
   // The writer replaces the file only with a whole one; what went wrong, the host finds by the file itself.
   (void)writeDxf(*context, state.options, document, passes, path);
 

@@ -6,7 +6,10 @@
 #include <string_view>
 
 #include "host/sdk/BlocksSuite.h"
+#include "host/sdk/CustomColorSuite.h"
+#include "host/sdk/RealMathSuite.h"
 #include "host/sdk/DialogSuites.h"
+#include "host/sdk/ArtAppearanceSuites.h"
 #include "host/sdk/ArtSuite.h"
 #include "host/sdk/DocumentSuite.h"
 #include "host/sdk/DrawerSuite.h"
@@ -18,6 +21,7 @@
 #include "host/sdk/FontSuite.h"
 #include "host/sdk/MenuSuite.h"
 #include "host/sdk/PathStyleSuite.h"
+#include "host/sdk/PathSuite.h"
 #include "host/sdk/NotifierSuite.h"
 #include "host/sdk/SuiteNames.h"
 #include "host/sdk/TextEngineSuites.h"
@@ -89,9 +93,16 @@ template <> struct SuiteSlotOf<FilePathSuite> { static constexpr SuiteSlot value
 template <> struct SuiteSlotOf<DocumentSuite> { static constexpr SuiteSlot value = SuiteSlot::DOCUMENT; };
 template <> struct SuiteSlotOf<LayerSuite> { static constexpr SuiteSlot value = SuiteSlot::LAYER; };
 template <> struct SuiteSlotOf<ArtSuite> { static constexpr SuiteSlot value = SuiteSlot::ART; };
+template <> struct SuiteSlotOf<GroupSuite> { static constexpr SuiteSlot value = SuiteSlot::GROUP; };
+template <> struct SuiteSlotOf<ArtStyleSuite> { static constexpr SuiteSlot value = SuiteSlot::ART_STYLE; };
+template <> struct SuiteSlotOf<BlendStyleSuite> { static constexpr SuiteSlot value = SuiteSlot::BLEND_STYLE; };
+template <> struct SuiteSlotOf<PluginGroupSuite> { static constexpr SuiteSlot value = SuiteSlot::PLUGIN_GROUP; };
 template <> struct SuiteSlotOf<PathStyleSuite> { static constexpr SuiteSlot value = SuiteSlot::PATH_STYLE; };
+template <> struct SuiteSlotOf<PathSuite> { static constexpr SuiteSlot value = SuiteSlot::PATH; };
 template <> struct SuiteSlotOf<HardSoftSuite> { static constexpr SuiteSlot value = SuiteSlot::HARD_SOFT; };
 template <> struct SuiteSlotOf<LegacyTextConversionSuite> { static constexpr SuiteSlot value = SuiteSlot::LEGACY_TEXT_CONVERSION; };
+template <> struct SuiteSlotOf<CustomColorSuite> { static constexpr SuiteSlot value = SuiteSlot::CUSTOM_COLOR; };
+template <> struct SuiteSlotOf<RealMathSuite> { static constexpr SuiteSlot value = SuiteSlot::REAL_MATH; };
 template <> struct SuiteSlotOf<AiAtePaintSuite> { static constexpr SuiteSlot value = SuiteSlot::ATE_PAINT; };
 template <> struct SuiteSlotOf<AteTextFrameSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextFrame Suite"); };
 template <> struct SuiteSlotOf<AteTextLinesIteratorSuite> { static constexpr SuiteSlot value = textEngineSlotNamed("ATE TextLinesIterator Suite"); };

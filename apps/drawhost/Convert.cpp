@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <ostream>
 #include <string>
 
+#include "apps/drawhost/OutputSummary.h"
 #include "host/Host.h"
 #include "host/sdk/FileFormatSuite.h"
 #include "host/svg/SvgReader.h"
@@ -17,14 +19,6 @@
 
 namespace drawhost {
 namespace {
-
-/// The extension without its dot, in lower case ("svg" for "Drawing.SVG").
-std::string extensionOf(const std::filesystem::path& file) {
-  std::string extension = file.extension().string();
-  if (!extension.empty()) extension.erase(0, 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
-  return extension;
-}
 
 bool isSvg(const std::string& extension) { return extension == "svg" || extension == "svgz"; }
 
@@ -75,7 +69,7 @@ FileVersion versionOf(const std::filesystem::path& file) {
 /// Saves through a plug-in's format. The plug-in tells success even when it was cancelled or could not write
 /// the file: the host looks at the keyboard and at the file to tell the user.
 int saveThroughPlugin(host::Host& host, const host::FileFormat& format, int32_t option, const std::filesystem::path& output,
-                      std::ostream& out, std::ostream& err) {
+                      std::ostream& err) {
   platform::releaseAllKeys();
   const FileVersion before = versionOf(output);
   HostResult result = host.saveDocument(format, option, output);
@@ -102,14 +96,13 @@ int saveThroughPlugin(host::Host& host, const host::FileFormat& format, int32_t 
     err << "drawhost: " << output.string() << ": incomplete: " << format.name << " could not write the whole file\n";
     return 1;
   }
-  out << "wrote " << output.string() << "\n";
   return 0;
 }
 
 }  // namespace
 
 int convert(host::Host& host, const std::filesystem::path& input, const std::filesystem::path& output, SaveKind kind,
-            std::ostream& out, std::ostream& err) {
+            std::ostream& err) {
   std::string inputExtension = extensionOf(input);
   std::string outputExtension = extensionOf(output);
   const int32_t option = kind == SaveKind::EXPORT ? FILE_FORMAT_EXPORT : FILE_FORMAT_WRITE;
@@ -132,7 +125,7 @@ int convert(host::Host& host, const std::filesystem::path& input, const std::fil
   sayDiagnostics(err, input, read->diagnostics);
   host.replaceDocument(std::move(read->document));
 
-  if (format != nullptr) return saveThroughPlugin(host, *format, option, output, out, err);
+  if (format != nullptr) return saveThroughPlugin(host, *format, option, output, err);
 
   platform::Result<std::vector<host::svg::SvgDiagnostic>> written = host::svg::writeSvgFile(host.document(), output);
   if (!written) {
@@ -140,8 +133,41 @@ int convert(host::Host& host, const std::filesystem::path& input, const std::fil
     return 1;
   }
   sayDiagnostics(err, output, *written);
-  out << "wrote " << output.string() << "\n";
   return 0;
+}
+
+int convertAll(host::Host& host, const std::vector<Conversion>& conversions, const ConvertSettings& settings,
+               std::ostream& out, std::ostream& err) {
+  int status = 0;
+  for (const Conversion& conversion : conversions) {
+    std::error_code error;
+    // A folder in the output's place is no file to protect; writing to it fails and is said so.
+    if (!settings.force && std::filesystem::exists(conversion.output, error) &&
+        !std::filesystem::is_directory(conversion.output, error)) {
+      err << "drawhost: " << conversion.output.string() << ": exists; not replaced (--force replaces it)\n";
+      status = 1;
+      continue;
+    }
+    const auto started = std::chrono::steady_clock::now();
+    if (convert(host, conversion.input, conversion.output, settings.kind, err) != 0) {
+      status = 1;
+      // The user asked to stop: the drawings after this one are left alone too.
+      if (platform::isKeyDown(platform::KEY_ESCAPE)) break;
+      continue;
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (settings.quiet) continue;
+    std::optional<OutputSummary> summary = extensionOf(conversion.output) == "dxf" ? summariseDxf(conversion.output)
+                                           : extensionOf(conversion.output) == "svg"
+                                               ? std::optional(summariseDocument(host.document()))
+                                               : std::nullopt;
+    if (summary) {
+      out << summaryLine(conversion.input, conversion.output, *summary, seconds) << "\n";
+    } else {
+      out << conversion.input.string() << " -> " << conversion.output.string() << "\n";
+    }
+  }
+  return status;
 }
 
 }  // namespace drawhost

@@ -75,13 +75,21 @@ int main(int argc, char** argv) {
                "Unload each plug-in's code when it is idle and load it again on its next message");
   CLI::App* plugins = app.add_subcommand("plugins", "List every loaded plug-in module with what it registered");
   CLI::App* convertCommand = app.add_subcommand(
-      "convert", "Read INPUT (svg, svgz) and write it as OUTPUT in the format its extension names (svg, or a plug-in's)");
-  std::string input;
-  std::string output;
-  convertCommand->add_option("INPUT", input, "The drawing to read")->required();
-  convertCommand->add_option("OUTPUT", output, "The file to write")->required();
+      "convert",
+      "Convert drawings: `convert plan.svg plan.dxf` writes one file; `convert a.svg b.svg [FOLDER/]` writes a.dxf "
+      "and b.dxf beside their drawings or into FOLDER. Each file is written in the format its extension names "
+      "(svg, or a plug-in's: see drawhost plugins).");
+  std::vector<std::string> files;
+  convertCommand->add_option("FILES", files, "The drawings to read (svg, svgz), then optionally the output file or folder")
+      ->required();
+  std::string toExtension;
+  convertCommand->add_option("--to", toExtension, "The format of outputs named after their drawings (default: dxf)")
+      ->type_name("EXT");
+  drawhost::ConvertSettings convertSettings;
   bool exportOutput = false;
   convertCommand->add_flag("--export", exportOutput, "Write through a plug-in format as Export does (default: as Save As)");
+  convertCommand->add_flag("--force", convertSettings.force, "Replace output files that exist already");
+  convertCommand->add_flag("-q,--quiet", convertSettings.quiet, "Say nothing about files written whole");
 
   try {
     app.parse(argc, argv);
@@ -101,12 +109,23 @@ int main(int argc, char** argv) {
     }
   }
 
+  std::vector<drawhost::Conversion> conversions;
+  if (*convertCommand) {
+    platform::Result<std::vector<drawhost::Conversion>> plan = drawhost::planConversions(files, toExtension);
+    if (!plan) {
+      std::cerr << "drawhost: convert: " << plan.error().describe() << "\n";
+      return kExitUsage;
+    }
+    conversions = std::move(*plan);
+    convertSettings.kind = exportOutput ? drawhost::SaveKind::EXPORT : drawhost::SaveKind::SAVE_AS;
+  }
+
   std::signal(SIGINT, pressEscape);
   host::Host host;
   host.journal().setSink(journalFile.get());
   host.setUnloadIdle(options.unloadIdle);
   // Progress dialogs show as a bar on a terminal; piped or redirected stderr stays free of it.
-  if (isatty(STDERR_FILENO) != 0) host.headless().showProgressOn(stderr);
+  if (isatty(STDERR_FILENO) != 0 && !convertSettings.quiet) host.headless().showProgressOn(stderr);
   for (const std::string& text : options.answers) {
     platform::Result<host::Answer> answer = host::parseAnswer(text);
     if (!answer) {
@@ -132,9 +151,9 @@ int main(int argc, char** argv) {
     if (listing.empty()) std::cerr << "drawhost: no plug-in modules in " << folder.string() << "\n";
     std::cout << listing;
   }
-  if (*convertCommand && drawhost::convert(host, input, output,
-                                                  exportOutput ? drawhost::SaveKind::EXPORT : drawhost::SaveKind::SAVE_AS,
-                                                  std::cout, std::cerr) != kExitOk) status = kExitFailure;
+  if (*convertCommand && drawhost::convertAll(host, conversions, convertSettings, std::cout, std::cerr) != kExitOk) {
+    status = kExitFailure;
+  }
 
   host.shutdownPlugins();
   for (const std::string& leak : host.leaks()) std::cerr << "drawhost: warning: " << leak << "\n";

@@ -9,6 +9,7 @@
 #include "converter/export/LineTypeEntry.h"
 #include "converter/export/PolyVertex.h"
 #include "host/sdk/HostTypes.h"
+#include "plugin-common/LanguageId.h"
 
 namespace converter {
 
@@ -61,18 +62,23 @@ struct ExportContext {
   int16_t curClosed = 0;
   /// The whole-path vertex buffer for POLYLINE output; grows as a path needs.
   std::vector<PolyVertex> polyVertices;
-  /// Vertices in pending.
-  int16_t pendingCount = 0;
-  /// Vertices already moved out of pending for the current path.
-  int16_t emittedCount = 0;
+  /// Vertices already moved out of pending for the current path (a long path emits more than 32767).
+  int32_t emittedCount = 0;
   /// Steps of a flattened Bezier segment: 128 with arc smoothing, else 64.
   int16_t bezierSteps = 0;
-  /// Vertices of the segment being converted.
-  std::array<PolyVertex, kPendingCapacity> pending{};
+  /// Vertices of the segment being converted, at most bezierSteps + 2 at a time; room for kPendingCapacity is
+  /// reserved, and the list grows should a segment ever need more.
+  std::vector<PolyVertex> pending;
   /// Bezier weights (1 - t)^3 for t = i / bezierSteps.
   std::array<double, kBezierTableSize> bernsteinA{};
   /// Bezier weights 3t(1 - t)^2 for t = i / bezierSteps.
   std::array<double, kBezierTableSize> bernsteinB{};
+  /// The plug-in's language (set by the export driver): with schrType it decides how text frames' bytes are
+  /// read.
+  plugin::LanguageId language = plugin::LanguageId::JAPANESE;
+  /// 1: Bezier segments that are circular arcs are written as bulge arcs. The export driver copies the plug-in's
+  /// arcSegmentDetection here (after the TIIP overrides) before writing.
+  int16_t arcSegmentDetection = 0;
 };
 
 }  // namespace converter

@@ -32,4 +32,7 @@ typedef struct ArtSuite {
   HostResult (*setArtUserAttr)(ArtHandle art, int32_t whichAttr, int32_t attr);
   /* The extent of the art's geometry, artwork points (top above bottom). */
   HostResult (*getArtBounds)(ArtHandle art, HostRealRect* bounds);
+  /* The layer the art belongs to (styled and plug-in result art: their owner's layer). Result 0,
+     HOST_BAD_HANDLE or HOST_BAD_PARAMETER. */
+  HostResult (*getLayerOfArt)(ArtHandle art, LayerHandle* layer);
 } ArtSuite;

@@ -4,6 +4,7 @@
 
 #include "host/document/ArtWalk.h"
 #include "host/document/Document.h"
+#include "host/sdk/ArtAppearanceSuites.h"
 #include "host/sdk/ArtSuite.h"
 #include "host/sdk/ErrorCodes.h"
 #include "host/suites/HostServices.h"
@@ -119,6 +120,48 @@ HostResult getArtBounds(ArtHandle handle, HostRealRect* bounds) {
   });
 }
 
+HostResult getLayerOfArt(ArtHandle handle, LayerHandle* layer) {
+  return withArt(handle, layer, [](const Art& art, LayerHandle& result) {
+    result = reinterpret_cast<LayerHandle>(art.layer());
+    return HOST_NO_ERROR;
+  });
+}
+
+// --- The appearance suites: clip groups, styled art, opacity, plug-in result art ---
+
+HostResult getGroupClipped(ArtHandle handle, HostBool* clipped) {
+  return withArt(handle, clipped, [](const Art& art, HostBool& result) {
+    result = art.type() == ArtType::GROUP && art.isClipGroup() ? 1 : 0;
+    return HOST_NO_ERROR;
+  });
+}
+
+HostResult getArtStyledArt(ArtHandle handle, ArtHandle* styled) {
+  return withArt(handle, styled, [](const Art& art, ArtHandle& result) {
+    result = handleOf(art.styledResult());
+    return HOST_NO_ERROR;
+  });
+}
+
+HostResult getOpacity(ArtHandle handle, HostReal* opacity) {
+  return withArt(handle, opacity, [](const Art& art, HostReal& result) {
+    result = art.opacity();
+    return HOST_NO_ERROR;
+  });
+}
+
+HostResult getPluginArtResultArt(ArtHandle handle, ArtHandle* result) {
+  return withArt(handle, result, [](const Art& art, ArtHandle& found) {
+    found = handleOf(art.pluginResult());
+    return HOST_NO_ERROR;
+  });
+}
+
+constexpr GroupSuite kGroupSuite{getGroupClipped};
+constexpr ArtStyleSuite kArtStyleSuite{getArtStyledArt};
+constexpr BlendStyleSuite kBlendStyleSuite{getOpacity};
+constexpr PluginGroupSuite kPluginGroupSuite{getPluginArtResultArt};
+
 constexpr ArtSuite kArtSuite{getFirstArtOfLayer,
                              related<&Art::parent>,
                              related<&Art::firstChild>,
@@ -129,13 +172,18 @@ constexpr ArtSuite kArtSuite{getFirstArtOfLayer,
                              disposeArt,
                              getArtUserAttr,
                              setArtUserAttr,
-                             getArtBounds};
+                             getArtBounds,
+                             getLayerOfArt};
 
 }  // namespace
 
 void registerArtSuite(SuiteRegistry& registry) {
   registry.add(SUITE_ART, ART_SUITE_VERSION_10, &kArtSuite);
   registry.add(SUITE_ART, ART_SUITE_VERSION_12, &kArtSuite);
+  registry.add(SUITE_GROUP, GROUP_SUITE_VERSION, &kGroupSuite);
+  registry.add(SUITE_ART_STYLE, ART_STYLE_SUITE_VERSION, &kArtStyleSuite);
+  registry.add(SUITE_BLEND_STYLE, BLEND_STYLE_SUITE_VERSION, &kBlendStyleSuite);
+  registry.add(SUITE_PLUGIN_GROUP, PLUGIN_GROUP_SUITE_VERSION, &kPluginGroupSuite);
 }
 
 }  // namespace host

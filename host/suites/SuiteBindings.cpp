@@ -13,6 +13,8 @@ void registerAllSuites(SuiteRegistry& registry) {
       &registerFontSuite,   &registerTextFrameSuites, &registerTextEngineSuites, &registerDocumentSuite,
       &registerFilePathSuite, &registerLegacyTextSuite, &registerHardSoftSuite, &registerLayerSuite,
       &registerArtSuite,    &registerPathStyleSuite,
+      &registerCustomColorSuite, &registerRealMathSuite,
+      &registerPathSuite,
       &registerPlaceholderSuites,  // last: it fills in only what the others left out
   };
   for (auto registerFamily : kFamilies) registerFamily(registry);

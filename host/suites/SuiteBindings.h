@@ -31,6 +31,9 @@ void registerLegacyTextSuite(SuiteRegistry& registry);
 void registerHardSoftSuite(SuiteRegistry& registry);
 void registerTextFrameSuites(SuiteRegistry& registry);
 void registerTextEngineSuites(SuiteRegistry& registry);
+void registerCustomColorSuite(SuiteRegistry& registry);
+void registerRealMathSuite(SuiteRegistry& registry);
+void registerPathSuite(SuiteRegistry& registry);
 /// Suites whose operations nothing calls yet: offered, where no family above offers them, so that
 /// acquisition succeeds.
 void registerPlaceholderSuites(SuiteRegistry& registry);

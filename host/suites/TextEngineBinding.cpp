@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "host/document/Document.h"
+#include "host/document/TextFrameData.h"
 #include "host/sdk/ErrorCodes.h"
 #include "host/sdk/TextEngineSuites.h"
 #include "host/suites/ColorConversion.h"
@@ -57,6 +60,30 @@ HostResult giveText(const std::string& text, char* buffer, int32_t maxLength, in
   if (buffer == nullptr || maxLength < 1) return HOST_BAD_PARAMETER;
   copyToBuffer(text, buffer, maxLength);
   if (length != nullptr) *length = static_cast<int32_t>(text.size());
+  return HOST_NO_ERROR;
+}
+
+/// Copies UTF-8 text into a caller's buffer in the system code page, reporting the full converted length. A
+/// text that does not fit is cut between characters: code-page trail bytes look like any other byte, so the
+/// cut is found from the UTF-8 side, character by character.
+HostResult giveSystemCodePageText(const std::string& utf8, char* buffer, int32_t maxLength, int32_t* length) {
+  if (buffer == nullptr || maxLength < 1) return HOST_BAD_PARAMETER;
+  std::string converted = toSystemCodePage(utf8);
+  const size_t capacity = static_cast<size_t>(maxLength) - 1;
+  size_t kept = converted.size();
+  if (kept > capacity) {
+    kept = 0;
+    for (size_t offset = 0; offset < utf8.size();) {
+      auto characterLength = static_cast<size_t>(decodeCharacter(utf8, offset).length);
+      size_t bytes = toSystemCodePage(std::string_view(utf8).substr(offset, characterLength)).size();
+      if (kept + bytes > capacity) break;
+      kept += bytes;
+      offset += characterLength;
+    }
+  }
+  converted.copy(buffer, kept);
+  buffer[kept] = '\0';
+  if (length != nullptr) *length = static_cast<int32_t>(converted.size());
   return HOST_NO_ERROR;
 }
 
@@ -208,7 +235,7 @@ HostResult getGlyphRunFeatures(GlyphRunRef run, CharFeaturesRef* features) {
 
 HostResult getGlyphRunContents(GlyphRunRef run, char* text, int32_t maxLength, int32_t* length) {
   return withObject<GlyphRunObject>(run, [&](GlyphRunObject& found) {
-    return giveText(toSystemCodePage(found.run.text), text, maxLength, length);
+    return giveSystemCodePageText(found.run.text, text, maxLength, length);
   });
 }
 
@@ -276,7 +303,7 @@ std::string rangeText(const TextRangeObject& range) {
 }
 
 HostResult getRangeContents(TextRangeRef range, char* text, int32_t maxLength, int32_t* length) {
-  return withRange(range, [&](TextRangeObject& found) { return giveText(toSystemCodePage(rangeText(found)), text, maxLength, length); });
+  return withRange(range, [&](TextRangeObject& found) { return giveSystemCodePageText(rangeText(found), text, maxLength, length); });
 }
 
 HostResult getRangeContentsUtf8(TextRangeRef range, char* text, int32_t maxLength, int32_t* length) {

@@ -3,11 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "host/dialogs/HeadlessDriver.h"
+#include "host/dialogs/ItemDrawing.h"
 
 #include "host/sdk/ErrorCodes.h"
 #include "host/sdk/FileFormatSuite.h"
+#include "platform/KeyState.h"
 #include "tests/converter/ConverterSession.h"
 
 namespace {
@@ -91,6 +98,50 @@ TEST(ConverterDialogs, AnExportShowsTheProgressDialogAndClosesIt) {
   // The version label shows the TIIP product word.
   EXPECT_TRUE(run.journalHas("dialog.item 16255 3 text \"KELMOT-Pro Ver2.50\"")) << run.journalText();
   EXPECT_TRUE(run.host.dialogs().visibleTitles().empty());
+}
+
+}  // namespace
+
+namespace {
+
+/// A headless driver that watches the progress bar and presses Escape, as Ctrl+C would, once it passes half.
+class CancellingDriver : public host::HeadlessDriver {
+public:
+  void modelessChanged(host::Dialog& dialog) override {
+    host::HeadlessDriver::modelessChanged(dialog);
+    std::optional<int> percent = host::barPercent(dialog.item(1)->drawing);
+    if (!percent) return;
+    if (shown.empty() || shown.back() != *percent) shown.push_back(*percent);
+    if (*percent >= 50) platform::setKeyDown(platform::KEY_ESCAPE, true);
+  }
+
+  std::vector<int> shown;
+};
+
+TEST(ConverterDialogs, TheProgressBarMovesAndEscapeStopsTheExportKeepingTheOldFile) {
+  ConverterSession run;
+  run.start("language = ENGLISH\n");
+  std::string groups;
+  for (int index = 0; index < 400; ++index) groups += R"(<g><path d="M0 0 H10 V10 Z" stroke="black"/></g>)";
+  ASSERT_TRUE(run.open(R"(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100">)" + groups + "</svg>"));
+  platform::test::writeText(run.file("kept.dxf"), "the previous file\n");
+
+  CancellingDriver driver;
+  run.host.dialogs().setDriver(driver);
+  platform::releaseAllKeys();
+  EXPECT_EQ(run.save("kept.dxf"), HOST_NO_ERROR);  // the plug-in tells the host success, as it always did
+  const bool cancelled = platform::isKeyDown(platform::KEY_ESCAPE);
+  platform::releaseAllKeys();
+  run.host.dialogs().setDriver(run.host.headless());
+
+  EXPECT_TRUE(cancelled);
+  ASSERT_GE(driver.shown.size(), 3u);
+  EXPECT_EQ(driver.shown.front(), 0);
+  EXPECT_TRUE(std::is_sorted(driver.shown.begin(), driver.shown.end()));
+  EXPECT_GE(driver.shown.back(), 50);
+  EXPECT_LT(driver.shown.back(), 100);
+  EXPECT_EQ(platform::test::readText(run.file("kept.dxf")), "the previous file\n");
+  EXPECT_TRUE(run.journalHas("dialog.close 16255 \"Progress\""));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST_F(ConvertTest, WritesTheDrawingBackWithItsLayersAndArt) {
   fs::path output = folder / "shapes.svg";
   ProgramRun run = drawhost("convert " SVG_FIXTURES "/layers.svg " + output.string());
   ASSERT_EQ(run.status, 0) << run.output;
-  EXPECT_EQ(run.output, "wrote " + output.string() + "\n");
+  EXPECT_TRUE(run.output.starts_with(SVG_FIXTURES "/layers.svg -> " + output.string() + ": ")) << run.output;
 
   platform::Result<host::svg::SvgReadResult> original = host::svg::readSvgFile(SVG_FIXTURES "/layers.svg");
   platform::Result<host::svg::SvgReadResult> written = host::svg::readSvgFile(output);
@@ -93,7 +93,7 @@ TEST_F(ConvertTest, WritesThroughThePluginFormatOfTheExtension) {
   fs::path output = folder / "drawing.tst";
   ProgramRun saved = drawhost("convert " SVG_FIXTURES "/shapes.svg " + output.string() + " --plugin-dir " FRAME_TEST_PLUGIN_DIR);
   EXPECT_EQ(saved.status, 0) << saved.output;
-  EXPECT_EQ(saved.output, "wrote " + output.string() + "\n");
+  EXPECT_EQ(saved.output, SVG_FIXTURES "/shapes.svg -> " + output.string() + "\n");
   EXPECT_TRUE(fs::exists(output));
 
   ProgramRun declined = drawhost("convert " SVG_FIXTURES "/shapes.svg " + (folder / "decline.tst").string() +
@@ -119,7 +119,7 @@ TEST_F(ConvertTest, WritesDxfThroughTheConverterAndCatchesWhatItCouldNotWrite) {
   fs::path output = folder / "bracket.dxf";
   ProgramRun saved = drawhost("convert " EXAMPLES "/bracket.svg " + output.string());
   ASSERT_EQ(saved.status, 0) << saved.output;
-  EXPECT_EQ(saved.output, "wrote " + output.string() + "\n");
+  EXPECT_TRUE(saved.output.starts_with(EXAMPLES "/bracket.svg -> " + output.string() + ": ")) << saved.output;
 
   // The converter reports success whatever happened; a target it cannot replace stays as it was.
   fs::path blocked = folder / "blocked.dxf";
@@ -130,6 +130,67 @@ TEST_F(ConvertTest, WritesDxfThroughTheConverterAndCatchesWhatItCouldNotWrite) {
             std::string::npos)
       << failed.output;
   EXPECT_TRUE(fs::is_directory(blocked));
+}
+
+}  // namespace
+
+namespace {
+
+/// Copies the example into the test's folder under name.
+fs::path exampleCopy(const fs::path& folder, const std::string& name) {
+  fs::path copy = folder / name;
+  fs::copy_file(EXAMPLES "/bracket.svg", copy, fs::copy_options::overwrite_existing);
+  return copy;
+}
+
+TEST_F(ConvertTest, NamesOutputsAfterTheirDrawingsBesideThemOrInAFolder) {
+  fs::path first = exampleCopy(folder, "first.svg");
+  fs::path second = exampleCopy(folder, "second.svg");
+  ProgramRun beside = drawhost("convert " + first.string() + " " + second.string());
+  EXPECT_EQ(beside.status, 0) << beside.output;
+  EXPECT_TRUE(fs::exists(folder / "first.dxf"));
+  EXPECT_TRUE(fs::exists(folder / "second.dxf"));
+  // One line per file: what it holds and how long it took.
+  EXPECT_NE(beside.output.find(first.string() + " -> " + (folder / "first.dxf").string() + ": "), std::string::npos)
+      << beside.output;
+  EXPECT_NE(beside.output.find(" entities, "), std::string::npos) << beside.output;
+  EXPECT_NE(beside.output.find(" layers, "), std::string::npos) << beside.output;
+
+  fs::create_directory(folder / "out");
+  ProgramRun intoFolder = drawhost("convert " + first.string() + " " + second.string() + " " + (folder / "out").string() +
+                                   " --to svg --quiet");
+  EXPECT_EQ(intoFolder.status, 0) << intoFolder.output;
+  EXPECT_EQ(intoFolder.output, "");
+  EXPECT_TRUE(fs::exists(folder / "out" / "first.svg"));
+  EXPECT_TRUE(fs::exists(folder / "out" / "second.svg"));
+}
+
+TEST_F(ConvertTest, LeavesAnExistingOutputAloneUnlessForced) {
+  fs::path drawing = exampleCopy(folder, "plan.svg");
+  fs::path output = folder / "plan.dxf";
+  std::ofstream(output) << "mine\n";
+  ProgramRun refused = drawhost("convert " + drawing.string() + " " + output.string());
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.output.find(output.string() + ": exists; not replaced (--force replaces it)"), std::string::npos)
+      << refused.output;
+  std::ifstream kept(output);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "mine\n");
+
+  ProgramRun forced = drawhost("convert --force " + drawing.string() + " " + output.string());
+  EXPECT_EQ(forced.status, 0) << forced.output;
+  EXPECT_GT(fs::file_size(output), 1000u);
+}
+
+TEST_F(ConvertTest, OneFailedDrawingFailsTheRunButNotTheOthers) {
+  fs::path good = exampleCopy(folder, "good.svg");
+  ProgramRun run = drawhost("convert " + good.string() + " " SVG_FIXTURES "/malformed-not-xml.svg " + folder.string() + "/");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_TRUE(fs::exists(folder / "good.dxf"));
+  EXPECT_FALSE(fs::exists(folder / "malformed-not-xml.dxf"));
+
+  ProgramRun clash = drawhost("convert " + good.string() + " " + good.string());
+  EXPECT_EQ(clash.status, 2);
+  EXPECT_NE(clash.output.find("two drawings would be written to the same file"), std::string::npos) << clash.output;
 }
 
 }  // namespace

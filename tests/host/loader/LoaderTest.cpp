@@ -66,7 +66,9 @@ TEST(Host, StartsPluginsWhoseRegistrationsStayUntilShutdown) {
   EXPECT_EQ(about->title, "FrameTestConverter...");
   EXPECT_NE(registered.tools.find("FrameTestDrafting Tool"), nullptr);
   EXPECT_NE(registered.notifiers.find("FrameTestDrafting_started"), nullptr);
-  EXPECT_EQ(host.journal().linesStartingWith("menu.item.add").size(), 2u);
+  // Each plug-in's own item, the shared About group's title item, and each plug-in's item in that group.
+  EXPECT_EQ(host.journal().linesStartingWith("menu.item.add").size(), 5u);
+  EXPECT_EQ(host.journal().linesStartingWith("menu.group.add \"QM_PLUGINS_ABOUT\"").size(), 1u);
 
   EXPECT_EQ(host.chooseMenuItem(*about), 0);
   EXPECT_EQ(host.journal().lines().back(), "menu.choose \"FrameTestConverter_about\"");

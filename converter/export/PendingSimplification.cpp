@@ -1,0 +1,149 @@
+#include "converter/export/PendingSimplification.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace converter {
+namespace {
+
+using plugin::WorkPoint;
+
+/// Three points whose turn is below this angle (radians) are taken as collinear.
+constexpr double kCollinearSine = 1e-12;
+
+WorkPoint pointOf(const PolyVertex& vertex) { return {vertex.x, vertex.y}; }
+
+double bulgeOfSweep(double sweep) { return std::tan(sweep / 4); }
+
+/// The two results of the sweep rule: the arc through via, and the other way round.
+struct SweepChoice {
+  double through = 0;
+  double avoiding = 0;
+};
+
+SweepChoice sweepChoice(WorkPoint centre, WorkPoint start, WorkPoint end, WorkPoint via) {
+  // Raw differences of directions, not normalised: both lie in (-2π, 2π), and the test below reads them so.
+  double startAngle = plugin::angleTo(centre, start);
+  double span = plugin::angleTo(centre, end) - startAngle;
+  double toVia = plugin::angleTo(centre, via) - startAngle;
+  double otherWay = plugin::kTwoPi - std::fabs(span);
+  if (span > 0) otherWay = -otherWay;
+  bool viaWithin = (toVia >= 0 && toVia <= span) || (toVia < 0 && toVia > span);
+  return viaWithin ? SweepChoice{span, otherWay} : SweepChoice{otherWay, span};
+}
+
+}  // namespace
+
+double simplifyTolerance(double cnvtAber) { return std::max(cnvtAber, kMinimumSimplifyTolerance); }
+
+double sweepThrough(WorkPoint centre, WorkPoint start, WorkPoint end, WorkPoint via) {
+  return sweepChoice(centre, start, end, via).through;
+}
+
+double sweepAvoiding(WorkPoint centre, WorkPoint start, WorkPoint end, WorkPoint avoided) {
+  return sweepChoice(centre, start, end, avoided).avoiding;
+}
+
+ThreePointCircle circleThrough(WorkPoint a, WorkPoint b, WorkPoint c) {
+  // Relative to a, the centre solves two perpendicular-bisector equations; their determinant is twice the
+  // cross product of ab and ac, which vanishes for collinear points.
+  double bx = b.x - a.x;
+  double by = b.y - a.y;
+  double cx = c.x - a.x;
+  double cy = c.y - a.y;
+  double cross = bx * cy - by * cx;
+  double lengths = std::hypot(bx, by) * std::hypot(cx, cy);
+  if (!(std::fabs(cross) > kCollinearSine * lengths)) return {};
+  double b2 = bx * bx + by * by;
+  double c2 = cx * cx + cy * cy;
+  double ux = (cy * b2 - by * c2) / (2 * cross);
+  double uy = (bx * c2 - cx * b2) / (2 * cross);
+  return {{a.x + ux, a.y + uy}, std::hypot(ux, uy), true};
+}
+
+void optimizeLines(std::vector<PolyVertex>& vertices, double tolerance) {
+  size_t count = vertices.size();
+  if (count <= 2) return;
+  std::vector<PolyVertex> kept{vertices[0], vertices[1]};
+  kept.reserve(count);
+  double direction = plugin::angleTo(pointOf(vertices[0]), pointOf(vertices[1]));
+  for (size_t index = 2; index < count; ++index) {
+    WorkPoint from = pointOf(kept[kept.size() - 2]);
+    WorkPoint point = pointOf(vertices[index]);
+    double length = plugin::distance(from, point);
+    WorkPoint along{from.x + length * std::cos(direction), from.y + length * std::sin(direction)};
+    if (length > tolerance && plugin::distance(point, along) > tolerance) {
+      // The vertex leaves the line: the last kept vertex stays, and a new line starts.
+      direction = plugin::angleTo(from, point);
+      kept.push_back(vertices[index]);
+    } else {
+      kept.back() = vertices[index];
+    }
+  }
+  vertices = std::move(kept);
+}
+
+void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
+  size_t count = vertices.size();
+  if (count <= 2) return;
+  std::vector<PolyVertex> output;
+  output.reserve(count);
+  size_t last = 0;  // the index r of the output's provisional last vertex
+  auto place = [&](size_t index, PolyVertex vertex) {
+    if (output.size() <= index) output.resize(index + 1);
+    output[index] = vertex;
+  };
+
+  ThreePointCircle previous;  // ok false: no previous circle
+  WorkPoint previousFirst;
+  WorkPoint previousMiddle;
+  auto onPrevious = [&](WorkPoint point) {
+    return previous.ok && previous.radius > 0 &&
+           std::fabs(plugin::distance(previous.centre, point) - previous.radius) < tolerance;
+  };
+
+  size_t start = 0;
+  for (; start + 2 < count; start += 2) {
+    WorkPoint first = pointOf(vertices[start]);
+    WorkPoint middle = pointOf(vertices[start + 1]);
+    WorkPoint end = pointOf(vertices[start + 2]);
+    if (onPrevious(end) &&
+        std::fabs(sweepThrough(previous.centre, previousFirst, end, previousMiddle)) < kMergedArcSweepLimit) {
+      // The triple continues the arc before it: one arc from that arc's start.
+      first = previousFirst;
+      middle = previousMiddle;
+      --last;
+    }
+    ThreePointCircle circle = circleThrough(first, middle, end);
+    double bulge = circle.ok ? bulgeOfSweep(sweepThrough(circle.centre, first, end, middle)) : 0;
+    place(last, {first.x, first.y, bulge});
+    ++last;
+    place(last, {end.x, end.y, 0});
+    previous = circle;
+    previousFirst = first;
+    previousMiddle = middle;
+  }
+
+  if (start + 1 < count) {
+    // One vertex left after the last triple: an arc to it over the last three vertices.
+    WorkPoint first = pointOf(vertices[count - 3]);
+    WorkPoint middle = pointOf(vertices[count - 2]);
+    WorkPoint end = pointOf(vertices[count - 1]);
+    if (onPrevious(end) &&
+        std::fabs(sweepAvoiding(previous.centre, previousMiddle, end, previousFirst)) < kMergedArcSweepLimit) {
+      --last;
+      place(last, {previousFirst.x, previousFirst.y,
+                   bulgeOfSweep(sweepThrough(previous.centre, previousFirst, end, previousMiddle))});
+    } else {
+      ThreePointCircle circle = circleThrough(first, middle, end);
+      double bulge = circle.ok ? bulgeOfSweep(sweepAvoiding(circle.centre, middle, end, first)) : 0;
+      place(last, {middle.x, middle.y, bulge});
+    }
+    ++last;
+  }
+  place(last, {vertices[count - 1].x, vertices[count - 1].y, 0});
+  output.resize(last + 1);
+  vertices = std::move(output);
+}
+
+}  // namespace converter

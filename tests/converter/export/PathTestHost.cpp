@@ -1,0 +1,129 @@
+#include "PathTestHost.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "converter/export/BezierWeights.h"
+#include "converter/export/DxfWriter.h"
+#include "host/suites/SuiteBindings.h"
+#include "plugin-common/PluginFrame.h"
+#include "plugin-common/SuiteTable.h"
+
+/// This test program plays the converter plug-in: one frame with the converter's suite table.
+plugin::PluginFrame& plugin::pluginFrame() {
+  static PluginFrame frame(FrameConfig{converterSuiteTable(), 0, {}});
+  return frame;
+}
+
+namespace converter::test {
+namespace {
+
+/// The handle length of a quarter circle of radius 1 (4/3 · tan(π/8)).
+constexpr double kQuarterCircleHandle = 0.5522847498307936;
+
+}  // namespace
+
+PathTestHost::PathTestHost() {
+  if (plugin::pluginFrame().acquireSuites(&host::basicSuite()) != HOST_NO_ERROR) {
+    throw std::runtime_error("the host's suites cannot be acquired");
+  }
+}
+
+PathTestHost::~PathTestHost() { (void)plugin::pluginFrame().releaseSuites(&host::basicSuite()); }
+
+ArtHandle PathTestHost::addPath(const std::vector<host::PathSegment>& segments, bool closed,
+                                const host::PathStyle& style, host::Art* container) {
+  host::PathData path;
+  if (!path.assignSegments(segments)) throw std::runtime_error("segments refused");
+  path.setClosed(closed);
+  auto order = container != nullptr ? host::PaintOrder::PLACE_INSIDE_ON_TOP : host::PaintOrder::PLACE_ABOVE_ALL;
+  platform::Result<host::Art*> art = host.document().newPath(order, container, std::move(path), style);
+  if (!art) throw std::runtime_error("path refused: " + art.error().message);
+  return reinterpret_cast<ArtHandle>(*art);
+}
+
+host::Art* PathTestHost::addCompoundPath() {
+  platform::Result<host::Art*> art =
+      host.document().newArt(host::ArtType::COMPOUND_PATH, host::PaintOrder::PLACE_ABOVE_ALL, nullptr);
+  if (!art) throw std::runtime_error("compound path refused");
+  return *art;
+}
+
+host::Art* artOf(ArtHandle handle) { return reinterpret_cast<host::Art*>(handle); }
+
+host::PathStyle strokedStyle() { return host::PathStyle{}; }
+
+host::PathStyle filledStyle() {
+  host::PathStyle style;
+  style.stroke.paint = false;
+  style.fill.paint = true;
+  style.fill.color = host::ThreeColor{1, 0, 0};
+  return style;
+}
+
+host::PathSegment corner(float x, float y) { return host::cornerSegment({x, y}); }
+
+host::PathSegment smooth(HostRealPoint anchor, HostRealPoint in, HostRealPoint out) {
+  return host::PathSegment{anchor, in, out, false};
+}
+
+std::vector<host::PathSegment> circleSegments(float cx, float cy, float r) {
+  auto handle = static_cast<float>(r * kQuarterCircleHandle);
+  return {
+      smooth({cx + r, cy}, {cx + r, cy - handle}, {cx + r, cy + handle}),
+      smooth({cx, cy + r}, {cx + handle, cy + r}, {cx - handle, cy + r}),
+      smooth({cx - r, cy}, {cx - r, cy + handle}, {cx - r, cy - handle}),
+      smooth({cx, cy - r}, {cx - handle, cy - r}, {cx + handle, cy - r}),
+  };
+}
+
+PathRecords::PathRecords(plugin::ConverterOptions options)
+    : converterOptions(options), exportContext(std::make_unique<ExportContext>()) {
+  recordWriter = std::make_unique<DxfRecordWriter>(output, *exportContext, converterOptions);
+  exportContext->unitFactor = 1.0;
+  exportContext->bezierSteps = options.fusesmoth != 0 ? kSmoothingBezierSteps : kPlainBezierSteps;
+  exportContext->arcSegmentDetection = 1;
+  fillBezierWeights(*exportContext);
+}
+
+std::vector<std::string> WrittenEntity::values(int code) const {
+  std::vector<std::string> found;
+  for (const auto& [groupCode, value] : groups) {
+    if (groupCode == code) found.push_back(value);
+  }
+  return found;
+}
+
+double WrittenEntity::real(int code) const {
+  std::vector<std::string> found = values(code);
+  return found.empty() ? std::nan("") : std::stod(found.front());
+}
+
+std::vector<WrittenEntity> writtenEntities(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  std::vector<WrittenEntity> entities;
+  for (size_t index = 0; index + 1 < lines.size(); index += 2) {
+    int code = std::stoi(lines[index]);
+    if (code == 0) {
+      entities.push_back({lines[index + 1], {}});
+    } else if (!entities.empty()) {
+      entities.back().groups.emplace_back(code, lines[index + 1]);
+    }
+  }
+  return entities;
+}
+
+std::string entityTypes(const std::vector<WrittenEntity>& entities) {
+  std::string types;
+  for (const WrittenEntity& entity : entities) types += (types.empty() ? "" : " ") + entity.type;
+  return types;
+}
+
+}  // namespace converter::test
