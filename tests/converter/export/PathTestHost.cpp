@@ -5,15 +5,6 @@
 
 #include "converter/export/BezierWeights.h"
 #include "converter/export/DxfWriter.h"
-#include "host/suites/SuiteBindings.h"
-#include "plugin-common/PluginFrame.h"
-#include "plugin-common/SuiteTable.h"
-
-/// This test program plays the converter plug-in: one frame with the converter's suite table.
-plugin::PluginFrame& plugin::pluginFrame() {
-  static PluginFrame frame(FrameConfig{converterSuiteTable(), 0, {}});
-  return frame;
-}
 
 namespace converter::test {
 namespace {
@@ -22,14 +13,6 @@ namespace {
 constexpr double kQuarterCircleHandle = 0.5522847498307936;
 
 }  // namespace
-
-PathTestHost::PathTestHost() {
-  if (plugin::pluginFrame().acquireSuites(&host::basicSuite()) != HOST_NO_ERROR) {
-    throw std::runtime_error("the host's suites cannot be acquired");
-  }
-}
-
-PathTestHost::~PathTestHost() { (void)plugin::pluginFrame().releaseSuites(&host::basicSuite()); }
 
 ArtHandle PathTestHost::addPath(const std::vector<host::PathSegment>& segments, bool closed,
                                 const host::PathStyle& style, host::Art* container) {

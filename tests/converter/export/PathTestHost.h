@@ -14,20 +14,14 @@
 #include "host/Host.h"
 #include "host/document/Art.h"
 #include "plugin-common/ConverterOptions.h"
+#include "tests/converter/export/InProcessHost.h"
 
 namespace converter::test {
 
-/// A headless host with a new document; the test program holds the converter's suites for as long as it lives
-/// (the test program's pluginFrame() is this host's plug-in frame).
+/// A headless host with a new document whose suites the test program holds for as long as it lives
+/// (InProcessHost), and paths built in it.
 class PathTestHost {
  public:
-  /// Starts the host and acquires the converter's suites from it.
-  PathTestHost();
-  /// Releases the suites.
-  ~PathTestHost();
-  PathTestHost(const PathTestHost&) = delete;
-  PathTestHost& operator=(const PathTestHost&) = delete;
-
   /// The host's current document.
   [[nodiscard]] host::Document& document() { return host.document(); }
 
@@ -38,7 +32,7 @@ class PathTestHost {
   host::Art* addCompoundPath();
 
  private:
-  host::Host host;
+  InProcessHost host;
 };
 
 /// The art behind a handle of the test host.
