@@ -1,23 +1,25 @@
 #include "installer/script/CommandTable.h"
 
+#include "installer/commands/FileCommands.h"
+
 namespace installer {
 namespace {
 
-// One line per command. File commands and system changes arrive in later builds; until then their steps are
-// counted and reported as not available.
+// One line per command. System changes arrive in a later build; until then their steps are counted and reported
+// as not available.
 // clang-format off
 constexpr CommandEntry kCommands[] = {
-    {"MKDIR", runNotAvailable},
-    {"FLMOVE", runNotAvailable},
-    {"FLCOPY", runNotAvailable},
-    {"LZCOPY", runNotAvailable},
-    {"XFLCOPY", runNotAvailable},
-    {"XLZCOPY", runNotAvailable},
-    {"MERGE", runNotAvailable},
-    {"SETATTRIBUTE", runNotAvailable},
-    {"RMDIR", runNotAvailable},
-    {"REMOVE", runNotAvailable},
-    {"XREMOVE", runNotAvailable},
+    {"MKDIR", runMakeDirectory},
+    {"FLMOVE", runFileMove},
+    {"FLCOPY", runFileCopy},
+    {"LZCOPY", runExpandCopy},
+    {"XFLCOPY", runTreeCopy},
+    {"XLZCOPY", runExpandTreeCopy},
+    {"MERGE", runMerge},
+    {"SETATTRIBUTE", runSetAttribute},
+    {"RMDIR", runRemoveDirectory},
+    {"REMOVE", runRemove},
+    {"XREMOVE", runTreeRemove},
     {"SNDPRG", runNotAvailable},
     {"REGSVR", runNotAvailable},
     {"UNREGSVR", runNotAvailable},

@@ -1,0 +1,118 @@
+#include "installer/commands/CommandFiles.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "installer/commands/NamePatterns.h"
+#include "installer/script/Language.h"
+#include "installer/script/Script.h"
+#include "installer/ui/MessageTable.h"
+
+namespace installer {
+
+namespace fs = std::filesystem;
+
+std::string fileMessage(const CommandContext& context, FileMessage number,
+                        std::initializer_list<std::string_view> texts) {
+  return formatMessage(message(static_cast<int>(number), context.config.language), texts);
+}
+
+void setFileStatus(CommandContext& context, FileMessage number, std::initializer_list<std::string_view> texts) {
+  context.setStatus(fileMessage(context, number, texts));
+}
+
+std::optional<ButtonCode> askUser(CommandContext& context, int number, std::string text, int title,
+                                  uint32_t style) {
+  MessageBoxRequest box{number, std::move(text), std::string(message(title, context.config.language)), style};
+  platform::Result<ButtonCode> answer = context.ui.showMessage(box);
+  if (!answer) {
+    context.ui.note("no answer to message " + std::to_string(number) + ": " + answer.error().describe() +
+                    "; the installation stops");
+    return std::nullopt;
+  }
+  return *answer;
+}
+
+std::string nextArgument(const CommandContext& context, std::string_view arguments, size_t& position) {
+  return textToUtf8(readArgument(arguments, position, context.macros), context.config.language);
+}
+
+platform::Result<fs::path> linuxPathOf(const CommandContext& context, std::string_view windowsPath) {
+  return context.drives.toLinux(windowsPath, context.state.sourceFolder);
+}
+
+bool windowsPathExists(const CommandContext& context, std::string_view windowsPath) {
+  platform::Result<fs::path> path = linuxPathOf(context, windowsPath);
+  std::error_code error;
+  return path && fs::exists(*path, error);
+}
+
+bool isWindowsDirectory(const CommandContext& context, std::string_view windowsPath) {
+  platform::Result<fs::path> path = linuxPathOf(context, windowsPath);
+  std::error_code error;
+  return path && fs::is_directory(*path, error);
+}
+
+bool mayChange(CommandContext& context, const fs::path& path) {
+  if (context.drives.mayWrite(path, context.setupDirectory)) return true;
+  if (context.drives.mayWrite(path, context.state.sourceFolder)) return true;
+  context.ui.note("refused: " + path.string() + " lies outside the Windows world of this run");
+  return false;
+}
+
+std::vector<FoundEntry> findEntries(const CommandContext& context, std::string_view pattern) {
+  std::vector<FoundEntry> found;
+  std::string_view directory = directoryPart(pattern);
+  platform::Result<fs::path> folder = linuxPathOf(context, directory);
+  if (!folder) return found;
+  std::error_code error;
+  for (fs::directory_iterator next(*folder, error), end; !error && next != end; next.increment(error)) {
+    const fs::directory_entry& entry = *next;
+    std::string name = entry.path().filename().string();
+    if (!matchName(pattern, name)) continue;
+    FoundEntry item;
+    item.windowsPath = std::string(directory) + name;
+    item.path = entry.path();
+    item.link = entry.is_symlink(error);
+    item.directory = !item.link && entry.is_directory(error);
+    found.push_back(std::move(item));
+  }
+  std::sort(found.begin(), found.end(),
+            [](const FoundEntry& a, const FoundEntry& b) { return a.windowsPath < b.windowsPath; });
+  return found;
+}
+
+namespace {
+std::string lowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+}  // namespace
+
+FolderEntries::FolderEntries(fs::path folder) : folder(std::move(folder)) {
+  std::error_code error;
+  for (fs::directory_iterator next(this->folder, error), end; !error && next != end; next.increment(error)) {
+    add(next->path().filename().string());
+  }
+}
+
+fs::path FolderEntries::pathOf(std::string_view name) const {
+  std::string exact(name);
+  if (names.contains(exact)) return folder / exact;
+  auto match = namesByLowerCase.find(lowerCase(name));
+  return folder / (match != namesByLowerCase.end() ? match->second : exact);
+}
+
+void FolderEntries::add(const std::string& name) {
+  names.insert(name);
+  namesByLowerCase.emplace(lowerCase(name), name);
+}
+
+void noteFailure(CommandContext& context, const platform::Error& error) {
+  context.ui.note("failed (error " + std::to_string(error.code) + "): " + error.describe());
+}
+
+}  // namespace installer

@@ -1,0 +1,78 @@
+#include "platform/FileAttributes.h"
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <string>
+
+namespace platform {
+namespace {
+
+constexpr const char* kAttributeName = "user.platform.attributes";
+constexpr int32_t kFileNotFound = 2;
+constexpr int32_t kAccessDenied = 5;
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+// The attributes that live in the extended attribute.
+constexpr uint32_t kStoredBits = ATTRIBUTE_HIDDEN | ATTRIBUTE_SYSTEM | ATTRIBUTE_ARCHIVE | ATTRIBUTE_TEMPORARY;
+
+Error systemError(const std::filesystem::path& path, const std::string& what, int errorNumber) {
+  return fail(what + ": " + std::strerror(errorNumber), path.string(),
+              errorNumber == ENOENT || errorNumber == ENOTDIR ? kFileNotFound : kAccessDenied);
+}
+
+// The stored bits; 0 when the file has none or the file system keeps no extended attributes.
+uint32_t storedBits(const std::filesystem::path& path) {
+  char text[16] = {};
+  ssize_t length = getxattr(path.c_str(), kAttributeName, text, sizeof text - 1);
+  if (length <= 0) return 0;
+  uint32_t bits = 0;
+  std::from_chars(text, text + length, bits);
+  return bits & kStoredBits;
+}
+
+}  // namespace
+
+Result<uint32_t> fileAttributes(const std::filesystem::path& path) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) return systemError(path, "cannot read the attributes", errno);
+  uint32_t bits = storedBits(path);
+  if ((status.st_mode & kWriteBits) == 0) bits |= ATTRIBUTE_READONLY;
+  if (S_ISDIR(status.st_mode)) bits |= ATTRIBUTE_DIRECTORY;
+  return bits == 0 ? static_cast<uint32_t>(ATTRIBUTE_NORMAL) : bits;
+}
+
+Result<void> setFileAttributes(const std::filesystem::path& path, uint32_t bits) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0) return systemError(path, "cannot set the attributes", errno);
+
+  mode_t mode = status.st_mode & 07777;
+  mode_t wanted = (bits & ATTRIBUTE_READONLY) != 0 ? (mode & ~kWriteBits)
+                                                   : ((mode & kWriteBits) == 0 ? (mode | S_IWUSR) : mode);
+  if (wanted != mode && chmod(path.c_str(), wanted) != 0) {
+    return systemError(path, "cannot change the write permission", errno);
+  }
+
+  uint32_t stored = bits & kStoredBits;
+  if (stored == storedBits(path)) return {};
+  if (stored == 0) {
+    if (removexattr(path.c_str(), kAttributeName) != 0 && errno != ENODATA) {
+      return systemError(path, "cannot clear the attributes", errno);
+    }
+    return {};
+  }
+  std::string text = std::to_string(stored);
+  if (setxattr(path.c_str(), kAttributeName, text.data(), text.size(), 0) != 0) {
+    return systemError(path, "cannot store the attributes (the file system keeps no extended attributes?)", errno);
+  }
+  return {};
+}
+
+bool isReadOnly(const std::filesystem::path& path) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 && (status.st_mode & kWriteBits) == 0;
+}
+
+}  // namespace platform
