@@ -144,6 +144,13 @@ const std::array<PaletteColor, 256>& dxfPalette() {
 
 int16_t colorNumber(const HostColor& color) {
   Rgb wanted = toRgb(color);
+  // Paths of a drawing repeat their colours one after the other: the last answer is kept for the next call
+  // (the plug-in runs on the host's one thread).
+  static Rgb lastWanted{-1, -1, -1};
+  static int16_t lastNumber = 0;
+  if (wanted.red == lastWanted.red && wanted.green == lastWanted.green && wanted.blue == lastWanted.blue) {
+    return lastNumber;
+  }
   const std::array<PaletteColor, 256>& palette = dxfPalette();
   int16_t nearest = 0;
   int smallest = -1;
@@ -155,8 +162,11 @@ int16_t colorNumber(const HostColor& color) {
     if (smallest < 0 || distance < smallest) {
       smallest = distance;
       nearest = static_cast<int16_t>(index);
+      if (distance == 0) break;  // nothing later can be nearer, and the lowest index wins a tie anyway
     }
   }
+  lastWanted = wanted;
+  lastNumber = nearest;
   return nearest;
 }
 

@@ -1,6 +1,8 @@
 #include "converter/export/DxfRecordWriter.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <iterator>
 #include <string>
 
@@ -17,30 +19,68 @@ constexpr std::string_view kDefaultLayer = "0";
 
 bool isControlByte(char character) { return static_cast<unsigned char>(character) < 32; }
 
+/// Room for one group assembled on the stack: the code line (at most seven bytes), a "%f" of any double (at
+/// most 330 bytes with its line end) and room to spare. Longer values are written piece by piece.
+constexpr size_t kGroupCapacity = 384;
+/// The decimals of "%f".
+constexpr int kRealDecimals = 6;
+
+/// Puts the code right-aligned in three columns and its line end at `at`; returns the end.
+char* putCode(char* at, GroupCode code) {
+  std::array<char, 8> digits{};
+  std::to_chars_result written =
+      std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<int16_t>(code));
+  const auto length = static_cast<int>(written.ptr - digits.data());
+  for (int pad = length; pad < kGroupCodeWidth; ++pad) *at++ = ' ';
+  at = std::copy(digits.data(), written.ptr, at);
+  return std::copy(kLineEnd.begin(), kLineEnd.end(), at);
+}
+
 }  // namespace
 
 void DxfRecordWriter::writeCode(GroupCode code) {
-  out.write(formatRightAligned(static_cast<int16_t>(code), kGroupCodeWidth));
-  out.write(kLineEnd);
+  std::array<char, 16> line{};
+  out.write(std::string_view(line.data(), static_cast<size_t>(putCode(line.data(), code) - line.data())));
 }
 
 void DxfRecordWriter::writeGroup(GroupCode code, std::string_view value) {
-  writeCode(code);
   if (std::any_of(value.begin(), value.end(), isControlByte)) {
     std::string kept;
     std::copy_if(value.begin(), value.end(), std::back_inserter(kept), [](char c) { return !isControlByte(c); });
-    out.write(kept);
-  } else {
-    out.write(value);
+    writeGroup(code, kept);
+    return;
   }
-  out.write(kLineEnd);
+  // A whole group in one write: the writers emit millions of groups, and each write is a call to the output.
+  std::array<char, kGroupCapacity> group;
+  char* end = putCode(group.data(), code);
+  if (value.size() + kLineEnd.size() > static_cast<size_t>(group.data() + group.size() - end)) {
+    writeCode(code);
+    out.write(value);
+    out.write(kLineEnd);
+    return;
+  }
+  end = std::copy(value.begin(), value.end(), end);
+  end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
+  out.write(std::string_view(group.data(), static_cast<size_t>(end - group.data())));
 }
 
 void DxfRecordWriter::writeGroups(std::span<const FixedGroup> groups) {
   for (const FixedGroup& group : groups) writeGroup(group.code, group.value);
 }
 
-void DxfRecordWriter::writeReal(GroupCode code, double value) { writeGroup(code, formatReal(value)); }
+void DxfRecordWriter::writeReal(GroupCode code, double value) {
+  // formatReal's "%f" (std::to_chars, fixed, six decimals), formatted straight into the group.
+  std::array<char, kGroupCapacity> group;
+  char* end = putCode(group.data(), code);
+  std::to_chars_result written =
+      std::to_chars(end, group.data() + group.size() - kLineEnd.size(), value, std::chars_format::fixed, kRealDecimals);
+  if (written.ec != std::errc()) {
+    writeGroup(code, formatReal(value));
+    return;
+  }
+  end = std::copy(kLineEnd.begin(), kLineEnd.end(), written.ptr);
+  out.write(std::string_view(group.data(), static_cast<size_t>(end - group.data())));
+}
 
 void DxfRecordWriter::writeInteger(GroupCode code, int64_t value) { writeGroup(code, formatInteger(value)); }
 

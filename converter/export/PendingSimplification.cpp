@@ -13,6 +13,12 @@ constexpr double kCollinearSine = 1e-12;
 
 WorkPoint pointOf(const PolyVertex& vertex) { return {vertex.x, vertex.y}; }
 
+/// True when the way from first over middle to end turns back at middle (a right angle or more): no arc
+/// through the three points follows such a turn (the arc through them would sweep a half turn or more).
+bool turnsBack(WorkPoint first, WorkPoint middle, WorkPoint end) {
+  return (middle.x - first.x) * (end.x - middle.x) + (middle.y - first.y) * (end.y - middle.y) < 0;
+}
+
 double bulgeOfSweep(double sweep) { return std::tan(sweep / 4); }
 
 /// The two results of the sweep rule: the arc through via, and the other way round.
@@ -67,14 +73,19 @@ void optimizeLines(std::vector<PolyVertex>& vertices, double tolerance) {
   std::vector<PolyVertex> kept{vertices[0], vertices[1]};
   kept.reserve(count);
   double direction = plugin::angleTo(pointOf(vertices[0]), pointOf(vertices[1]));
+  // The cosine and sine of the direction, taken again only when the direction changes.
+  double directionX = std::cos(direction);
+  double directionY = std::sin(direction);
   for (size_t index = 2; index < count; ++index) {
     WorkPoint from = pointOf(kept[kept.size() - 2]);
     WorkPoint point = pointOf(vertices[index]);
     double length = plugin::distance(from, point);
-    WorkPoint along{from.x + length * std::cos(direction), from.y + length * std::sin(direction)};
+    WorkPoint along{from.x + length * directionX, from.y + length * directionY};
     if (length > tolerance && plugin::distance(point, along) > tolerance) {
       // The vertex leaves the line: the last kept vertex stays, and a new line starts.
       direction = plugin::angleTo(from, point);
+      directionX = std::cos(direction);
+      directionY = std::sin(direction);
       kept.push_back(vertices[index]);
     } else {
       kept.back() = vertices[index];
@@ -115,8 +126,19 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
       --last;
     }
     ThreePointCircle circle = circleThrough(first, middle, end);
-    double bulge = circle.ok ? bulgeOfSweep(sweepThrough(circle.centre, first, end, middle)) : 0;
-    place(last, {first.x, first.y, bulge});
+    double sweep = circle.ok ? sweepThrough(circle.centre, first, end, middle) : 0;
+    if (std::fabs(sweep) >= kMergedArcSweepLimit || (!circle.ok && turnsBack(first, middle, end))) {
+      // A sharp turn or a cusp of the flattened curve: one arc through the three points would loop far
+      // outside them (a near-full circle for a cusp), so the middle point stays as a corner.
+      place(last, {first.x, first.y, 0});
+      ++last;
+      place(last, {middle.x, middle.y, 0});
+      ++last;
+      place(last, {end.x, end.y, 0});
+      previous = {};
+      continue;
+    }
+    place(last, {first.x, first.y, bulgeOfSweep(sweep)});
     ++last;
     place(last, {end.x, end.y, 0});
     previous = circle;
@@ -136,7 +158,9 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
                    bulgeOfSweep(sweepThrough(previous.centre, previousFirst, end, previousMiddle))});
     } else {
       ThreePointCircle circle = circleThrough(first, middle, end);
-      double bulge = circle.ok ? bulgeOfSweep(sweepAvoiding(circle.centre, middle, end, first)) : 0;
+      double sweep = circle.ok ? sweepAvoiding(circle.centre, middle, end, first) : 0;
+      // As above, an arc of a half turn or more is no smoothing of two short chords: the last chord stays.
+      double bulge = std::fabs(sweep) < kMergedArcSweepLimit ? bulgeOfSweep(sweep) : 0;
       place(last, {middle.x, middle.y, bulge});
     }
     ++last;

@@ -47,7 +47,8 @@ void optimizeLines(std::vector<PolyVertex>& vertices, double tolerance);
 /// Arc smoothing of a list of more than two vertices: every triple (starting at the end of the one before)
 /// becomes one arc from its first to its last point through its middle one, and continues the arc before it
 /// when it lies on that arc's circle within tolerance and the whole stays below a half turn. A vertex left over
-/// at the end gets an arc from the last triple's end. The last vertex is kept, with bulge 0.
+/// at the end gets an arc from the last triple's end. The last vertex is kept, with bulge 0. A triple that
+/// turns by a right angle or more at its middle point (a corner or a cusp) keeps its three points as chords.
 void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance);
 
 }  // namespace converter

@@ -141,5 +141,23 @@ TEST(SmoothArcs, CollinearTriplesStayStraight) {
   EXPECT_EQ(line[2].x, 4);
 }
 
+TEST(SmoothArcs, ACuspKeepsItsTipInsteadOfLoopingAround) {
+  // A flattened curve that runs out to (10, 0) and turns back: no arc through the three points follows it.
+  std::vector<PolyVertex> cusp{{0, 0, 0}, {10, 0, 0}, {9, 0.05, 0}, {8, 0.15, 0}, {7, 0.3, 0}};
+  smoothArcs(cusp, kTolerance);
+  // The arcs that remain bend gently; a loop around the cusp would sweep nearly a full turn.
+  for (const PolyVertex& vertex : cusp) EXPECT_LT(std::fabs(sweepOf(vertex)), M_PI / 4);
+  ASSERT_EQ(cusp.size(), 4u);
+  EXPECT_EQ(cusp[1].x, 10);  // the tip stays a corner
+  EXPECT_EQ(cusp[1].y, 0);
+  EXPECT_EQ(cusp[0].bulge, 0);
+
+  // Straight out and straight back: the tip stays too.
+  std::vector<PolyVertex> back{{0, 0, 0}, {4, 0, 0}, {2, 0, 0}};
+  smoothArcs(back, kTolerance);
+  ASSERT_EQ(back.size(), 3u);
+  EXPECT_EQ(back[1].x, 4);
+}
+
 }  // namespace
 }  // namespace converter
