@@ -1,29 +1,8 @@
 #include "LargeSvgGenerator.h"
 
-#include <charconv>
+#include "SvgNumbers.h"
 
 namespace bench {
-namespace {
-
-void appendInteger(std::string& out, std::int64_t value) {
-  char buffer[24];
-  const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, written.ptr);
-}
-
-// A fixed-point number with two decimals from an integer count of hundredths.
-void appendHundredths(std::string& out, std::int64_t hundredths) {
-  if (hundredths < 0) {
-    out += '-';
-    hundredths = -hundredths;
-  }
-  appendInteger(out, hundredths / 100);
-  out += '.';
-  out += static_cast<char>('0' + hundredths / 10 % 10);
-  out += static_cast<char>('0' + hundredths % 10);
-}
-
-}  // namespace
 
 std::string generateLayeredSvg(std::int32_t layers, std::int32_t pathsPerLayer) {
   std::string svg;
@@ -51,9 +30,9 @@ std::string generateLayeredSvg(std::int32_t layers, std::int32_t pathsPerLayer) 
       static constexpr char kDigits[] = "0123456789abcdef";
       for (int shift = 20; shift >= 0; shift -= 4) svg += kDigits[(serial * 2654435761) >> shift & 15];
       svg += R"(;fill-opacity:1;stroke:#000000;stroke-width:0.26458;stroke-linejoin:round" d="m )";
-      appendHundredths(svg, x);
+      appendFixed(svg, x, 2);
       svg += ',';
-      appendHundredths(svg, y);
+      appendFixed(svg, y, 2);
       const std::int64_t turns[4][6] = {{size / 2, -size / 4, size, -size / 4, size, 0},
                                         {size / 4, size / 2, size / 4, size, 0, size},
                                         {-size / 2, size / 4, -size, size / 4, -size, 0},
@@ -62,7 +41,7 @@ std::string generateLayeredSvg(std::int32_t layers, std::int32_t pathsPerLayer) 
       for (const auto& curve : turns) {
         for (std::int64_t value : curve) {
           svg += ' ';
-          appendHundredths(svg, value);
+          appendFixed(svg, value, 2);
         }
       }
       svg += " z\" />\n";

@@ -1,31 +1,14 @@
 #include "MixedDrawingGenerator.h"
 
-#include <charconv>
+#include "SvgNumbers.h"
 
 namespace bench {
 namespace {
 
-void appendInteger(std::string& out, std::int64_t value) {
-  char buffer[24];
-  const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, written.ptr);
-}
-
-// A number with one decimal from an integer count of tenths.
-void appendTenths(std::string& out, std::int64_t tenths) {
-  if (tenths < 0) {
-    out += '-';
-    tenths = -tenths;
-  }
-  appendInteger(out, tenths / 10);
-  out += '.';
-  out += static_cast<char>('0' + tenths % 10);
-}
-
 void appendPoint(std::string& out, std::int64_t x, std::int64_t y) {
-  appendTenths(out, x);
+  appendFixed(out, x, 1);
   out += ',';
-  appendTenths(out, y);
+  appendFixed(out, y, 1);
 }
 
 // One drawn element, its kind and place fixed by its serial number (positions in tenths of a millimetre on an
@@ -100,17 +83,17 @@ void appendElement(std::string& out, std::int64_t serial) {
       out += ";fill:#d0d0d0;stroke-width:0.25\" d=\"M ";
       appendPoint(out, x + size / 5, y);
       out += " H ";
-      appendTenths(out, x + size);
+      appendFixed(out, x + size, 1);
       out += " Q ";
       appendPoint(out, x + size + size / 5, y);
       out += ' ';
       appendPoint(out, x + size + size / 5, y + size / 5);
       out += " V ";
-      appendTenths(out, y + size);
+      appendFixed(out, y + size, 1);
       out += " H ";
-      appendTenths(out, x);
+      appendFixed(out, x, 1);
       out += " V ";
-      appendTenths(out, y + size / 5);
+      appendFixed(out, y + size / 5, 1);
       out += " Z";
       break;
   }

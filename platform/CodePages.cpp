@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "platform/SystemErrors.h"
-#include "platform/internal/AsciiText.h"
+#include "platform/AsciiText.h"
 #include "platform/internal/Environment.h"
 #include "platform/internal/IconvConverter.h"
 
@@ -106,11 +106,11 @@ std::string localeName() {
 }  // namespace
 
 Result<CodePage> codePageNamed(std::string_view name) {
-  std::string_view text = internal::trimBlanks(name);
+  std::string_view text = trimBlanks(name);
   for (std::string_view utf8Name : kUtf8Names) {
-    if (internal::equalsIgnoringAsciiCase(text, utf8Name)) return CodePage::UTF8;
+    if (equalsIgnoringAsciiCase(text, utf8Name)) return CodePage::UTF8;
   }
-  if (internal::startsWithIgnoringAsciiCase(text, kCodePagePrefix)) text.remove_prefix(kCodePagePrefix.size());
+  if (startsWithIgnoringAsciiCase(text, kCodePagePrefix)) text.remove_prefix(kCodePagePrefix.size());
   uint32_t number = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
   if (!text.empty() && error == std::errc() && end == text.data() + text.size()) {

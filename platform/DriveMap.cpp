@@ -6,7 +6,7 @@
 #include <optional>
 #include <system_error>
 
-#include "platform/internal/AsciiText.h"
+#include "platform/AsciiText.h"
 #include "platform/internal/Environment.h"
 
 namespace platform {
@@ -18,7 +18,6 @@ constexpr char kLinuxRootDrive = 'Z';
 constexpr uint64_t kBytesPerKb = 1024;
 
 char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char lowerDriveAscii(char c) { return internal::lowerAscii(c); }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -47,7 +46,7 @@ std::string matchingEntry(const fs::path& folder, const std::string& name) {
   if (error) return name;
   for (const fs::directory_entry& entry : entries) {
     std::string candidate = entry.path().filename().string();
-    if (internal::equalsIgnoringAsciiCase(candidate, name)) return candidate;
+    if (equalsIgnoringAsciiCase(candidate, name)) return candidate;
   }
   return name;
 }
@@ -72,7 +71,7 @@ std::optional<uint64_t> freeSpaceOverride(char letter) {
   std::string_view rest = *value;
   while (!rest.empty()) {
     size_t comma = rest.find(',');
-    std::string_view item = internal::trimBlanks(rest.substr(0, comma));
+    std::string_view item = trimBlanks(rest.substr(0, comma));
     rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
     if (item.size() < 3 || item[1] != '=' || upperAscii(item[0]) != upperAscii(letter)) continue;
     uint64_t kb = 0;
@@ -148,7 +147,7 @@ std::vector<char> DriveMap::drives() const {
   std::vector<char> letters;
   for (char letter = 'A'; letter < kLinuxRootDrive; ++letter) {
     std::error_code error;
-    if (fs::is_directory(rootFolder / std::string(1, lowerDriveAscii(letter)), error) ||
+    if (fs::is_directory(rootFolder / std::string(1, lowerAscii(letter)), error) ||
         fs::is_directory(rootFolder / std::string(1, letter), error)) {
       letters.push_back(letter);
     }
@@ -162,7 +161,7 @@ Result<fs::path> DriveMap::driveFolder(char letter) const {
   if (letter == kLinuxRootDrive) return fs::path("/");
   if (isLetter(letter)) {
     std::error_code error;
-    for (char spelling : {lowerDriveAscii(letter), letter}) {
+    for (char spelling : {lowerAscii(letter), letter}) {
       fs::path folder = rootFolder / std::string(1, spelling);
       if (fs::is_directory(folder, error)) return folder;
     }

@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "platform/SystemErrors.h"
-#include "platform/internal/AsciiText.h"
+#include "platform/AsciiText.h"
 
 namespace platform {
 namespace {
@@ -26,7 +26,7 @@ std::vector<ProcessEntry> entriesNamedIn(std::string_view list) {
   std::vector<ProcessEntry> entries;
   while (true) {
     size_t comma = list.find(',');
-    std::string_view name = internal::trimBlanks(list.substr(0, comma));
+    std::string_view name = trimBlanks(list.substr(0, comma));
     if (!name.empty()) entries.push_back(ProcessEntry{0, std::string(name)});
     if (comma == std::string_view::npos) return entries;
     list.remove_prefix(comma + 1);

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/SystemErrors.h"
-#include "platform/internal/AsciiText.h"
+#include "platform/AsciiText.h"
 #include "platform/internal/Environment.h"
 #include "platform/internal/RegistryFile.h"
 
@@ -153,7 +153,7 @@ std::string_view registryRootName(RegistryRoot root) {
 
 std::optional<RegistryRoot> registryRootNamed(std::string_view name) {
   for (const RootEntry& entry : kRoots) {
-    if (internal::equalsIgnoringAsciiCase(entry.name, name)) return entry.root;
+    if (equalsIgnoringAsciiCase(entry.name, name)) return entry.root;
   }
   return std::nullopt;
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/SystemErrors.h"
-#include "platform/internal/AsciiText.h"
+#include "platform/AsciiText.h"
 #include "platform/internal/Environment.h"
 
 namespace platform {
@@ -21,11 +21,11 @@ constexpr std::string_view kFallbackFolderName = "Documents";
 // xdg-user-dirs and GLib read it: a double-quoted value with backslash escapes, relative to the home folder
 // when it starts with $HOME, otherwise absolute. Anything else is not a documents line.
 std::optional<std::filesystem::path> documentsFolderOfLine(std::string_view line, const std::filesystem::path& home) {
-  line = internal::trimBlanks(line);
+  line = trimBlanks(line);
   if (!line.starts_with(kDocumentsKey)) return std::nullopt;
-  line = internal::trimBlanks(line.substr(kDocumentsKey.size()));
+  line = trimBlanks(line.substr(kDocumentsKey.size()));
   if (!line.starts_with('=')) return std::nullopt;
-  line = internal::trimBlanks(line.substr(1));
+  line = trimBlanks(line.substr(1));
   if (!line.starts_with('"')) return std::nullopt;
   line.remove_prefix(1);
 

@@ -7,6 +7,7 @@
 #include "installer/commands/FileQuestions.h"
 #include "installer/commands/NamePatterns.h"
 #include "installer/ui/MessageTable.h"
+#include "platform/AsciiText.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileOperations.h"
 #include "platform/LzExpand.h"
@@ -23,15 +24,6 @@ constexpr size_t kShortNameLength = 12;
 constexpr size_t kLastDotFirst = 1;
 constexpr size_t kLastDotLast = 8;
 
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  if (a.size() != b.size()) return false;
-  for (size_t index = 0; index < a.size(); ++index) {
-    if (lower(a[index]) != lower(b[index])) return false;
-  }
-  return true;
-}
-
 std::string withBackslash(std::string_view directory) {
   std::string text(directory);
   if (text.empty() || (text.back() != '\\' && text.back() != '/' && text.back() != ':')) text += '\\';
@@ -43,7 +35,7 @@ std::string withBackslash(std::string_view directory) {
 std::string expandedDestination(CommandContext& context, const FoundEntry& source, const std::string& destination) {
   std::string_view name = fileNamePart(destination);
   size_t lastDot = name.rfind('.');
-  if (!equalIgnoringCase(name, fileNamePart(source.windowsPath)) || name.size() > kShortNameLength ||
+  if (!platform::equalsIgnoringAsciiCase(name, fileNamePart(source.windowsPath)) || name.size() > kShortNameLength ||
       lastDot == std::string_view::npos || lastDot < kLastDotFirst || lastDot > kLastDotLast) {
     return destination;
   }

@@ -5,7 +5,6 @@
 // installation, GO_ON otherwise. Failing file operations are written to the log and the run goes on.
 
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 #include "installer/script/CommandTable.h"
@@ -41,8 +40,5 @@ StepResult runTreeRemove(CommandContext& context, std::string_view arguments);
 
 /// How often XREMOVE goes through a tree that will not go away before it gives up.
 inline constexpr int kTreeRemoveAttempts = 32;
-
-/// The rows of the file commands for the command table, by name.
-[[nodiscard]] std::span<const CommandEntry> fileCommandTable();
 
 }  // namespace installer

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/AsciiText.h"
+
 namespace installer {
 namespace {
 
@@ -15,15 +17,6 @@ constexpr std::string_view kSupportFolders[] = {"\\Support Files", "\\SUPPORT FI
 // Folders of the Linux root (drive Z:) that hold no files of an installation and never end.
 constexpr std::string_view kPseudoFileSystems[] = {"/proc", "/sys", "/dev"};
 constexpr int kPercentWrap = 100;
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -52,7 +45,7 @@ std::vector<std::string> findExistingInstallation(const platform::DriveMap& driv
       progress(static_cast<int>((examined / kFilesPerPercent) % kPercentWrap));
     std::string name = entry.path().filename().string();
     bool matches =
-        std::any_of(keys.begin(), keys.end(), [&](const std::string& key) { return equalsIgnoringCase(name, key); });
+        std::any_of(keys.begin(), keys.end(), [&](const std::string& key) { return platform::equalsIgnoringAsciiCase(name, key); });
     if (!matches) continue;
     std::string folder = drives.toWindows(entry.path().parent_path());
     for (std::string_view support : kSupportFolders) {

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/AsciiText.h"
+
 namespace installer {
 namespace {
 
@@ -10,21 +12,12 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kConfigurationNames[] = {"WENDRIX.INI", "SETUP.INI"};
 
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 // The entry of folder named name without regard to case, as Windows finds files.
 std::optional<fs::path> findEntry(const fs::path& folder, std::string_view name) {
   std::error_code error;
   if (fs::is_regular_file(folder / name, error)) return folder / name;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    if (sameNameIgnoringCase(entry.path().filename().string(), name) && entry.is_regular_file(error)) {
+    if (platform::equalsIgnoringAsciiCase(entry.path().filename().string(), name) && entry.is_regular_file(error)) {
       return entry.path();
     }
   }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/AsciiText.h"
+
 namespace installer {
 namespace {
 
@@ -20,17 +22,11 @@ constexpr TypeName kTypeNames[] = {
     {"SD", InstallType::SD}, {"CD", InstallType::CD},
 };
 
-std::string_view trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 std::vector<std::string_view> fieldsOf(std::string_view specification) {
   std::vector<std::string_view> fields;
   while (true) {
     size_t comma = specification.find(',');
-    fields.push_back(trim(specification.substr(0, comma)));
+    fields.push_back(platform::trimBlanks(specification.substr(0, comma)));
     if (comma == std::string_view::npos) break;
     specification.remove_prefix(comma + 1);
   }

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "platform/AsciiText.h"
+
 namespace installer {
 namespace {
 
@@ -12,21 +14,6 @@ constexpr size_t kNumberDigitsLimit = 4;
 constexpr uint32_t kKbPerMb = 1024;
 // The default install directory as a configuration would write it: the root of the Windows drive.
 constexpr std::string_view kDefaultInstallDirectory = "$R\\\\";
-
-std::string_view trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (upper(a[i]) != upper(b[i])) return false;
-  }
-  return true;
-}
 
 // Calls visit(key, line, valuePosition) for every "key=value" line of [GENERAL].
 template <class Visit>
@@ -38,7 +25,7 @@ void forEachGeneralLine(std::string_view buffer, LanguageId language, Visit visi
     if (line->starts_with('[')) break;
     size_t equals = line->find('=');
     if (equals == std::string::npos) continue;
-    std::string_view key = trim(std::string_view(*line).substr(0, equals));
+    std::string_view key = platform::trimBlanks(std::string_view(*line).substr(0, equals));
     size_t value = equals + 1;
     while (value < line->size() && ((*line)[value] == ' ' || (*line)[value] == '\t')) ++value;
     visit(key, std::string_view(*line), value);
@@ -47,7 +34,7 @@ void forEachGeneralLine(std::string_view buffer, LanguageId language, Visit visi
 
 // An unsigned decimal number after blanks; 0 when there is none.
 uint32_t sizeValue(std::string_view text) {
-  text = trim(text);
+  text = platform::trimBlanks(text);
   uint32_t value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
@@ -72,7 +59,7 @@ std::vector<std::string> readSearchKeys(std::string_view line, size_t position, 
       // Anything between the closing quote and the comma is not part of the name.
       while (position < line.size() && line[position] != ',') ++position;
     } else {
-      name = std::string(trim(nextToken(',', position, line, macros)));
+      name = std::string(platform::trimBlanks(nextToken(',', position, line, macros)));
     }
     if (!name.empty()) names.push_back(std::move(name));
     if (position < line.size()) ++position;  // the comma
@@ -118,7 +105,7 @@ LanguageId readLanguage(std::string_view buffer) {
   forEachGeneralLine(buffer, LanguageId::JAPANESE, [&](std::string_view key, std::string_view line, size_t value) {
     if (found || key != "LANGUAGE") return;
     found = true;
-    std::string_view word = trim(line.substr(value));
+    std::string_view word = platform::trimBlanks(line.substr(value));
     if (word == "ENGLISH") language = LanguageId::ENGLISH;
     if (word == "KOREAN") language = LanguageId::KOREAN;
   });
@@ -161,7 +148,7 @@ SetupConfig readSetupConfig(std::string_view buffer, const MacroValues& macros) 
     } else if (key == "FINDMESSAGE") {
       config.findMessage = nextToken('\0', position, line, macros);
     } else if (key == "COVERPAGE") {
-      config.coverPage = equalsIgnoringCase(trim(line.substr(position)), "TRUE");
+      config.coverPage = platform::equalsIgnoringAsciiCase(platform::trimBlanks(line.substr(position)), "TRUE");
     }
   });
 

@@ -1,5 +1,7 @@
 #include "installer/ui/MessageBoxes.h"
 
+#include "platform/AsciiText.h"
+
 namespace installer {
 namespace {
 
@@ -16,15 +18,6 @@ constexpr ButtonName kButtonNames[] = {
     {ButtonCode::RETRY, "Retry"}, {ButtonCode::IGNORE, "Ignore"},   {ButtonCode::YES, "Yes"},
     {ButtonCode::NO, "No"},       {ButtonCode::YES_ALL, "Yes All"},
 };
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -80,7 +73,7 @@ std::string_view buttonName(ButtonCode button) {
 
 std::optional<ButtonCode> buttonNamed(std::string_view name) {
   for (const ButtonName& entry : kButtonNames) {
-    if (equalsIgnoringCase(entry.name, name)) return entry.button;
+    if (platform::equalsIgnoringAsciiCase(entry.name, name)) return entry.button;
   }
   return std::nullopt;
 }

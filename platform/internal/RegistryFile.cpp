@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/SystemErrors.h"
-#include "platform/internal/AsciiText.h"
+#include "platform/AsciiText.h"
 #include "platform/AtomicFile.h"
 
 namespace platform::internal {

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -74,22 +72,11 @@ fs::path outputFor(const fs::path& folder, const fs::path& drawing) {
 
 std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
-struct CommandRun {
-  int status = -1;
-  std::string output;
-};
+using platform::test::CommandRun;
 
 /// Runs a shell command and collects what it writes to stdout (stderr too when asked).
 CommandRun runCommand(const std::string& command, bool withErrors = true) {
-  CommandRun run;
-  const std::string line = command + (withErrors ? " 2>&1" : " 2>/dev/null");
-  std::FILE* pipe = ::popen(line.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> chunk{};
-  while (size_t read = std::fread(chunk.data(), 1, chunk.size(), pipe)) run.output.append(chunk.data(), read);
-  const int status = ::pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return platform::test::runCommand(command + (withErrors ? " 2>&1" : " 2>/dev/null"));
 }
 
 /// Converts every drawing of the sample into folder with the converter settings given, in one drawhost call.

@@ -40,7 +40,7 @@ protected:
     std::FILE* logFile = std::tmpfile();
     RunLog runLog(logFile);
     HeadlessUi ui(*answers, setup->config, runLog);
-    RunOutcome outcome = runSetup(*setup, drives, ui, fileCommandTable());
+    RunOutcome outcome = runSetup(*setup, drives, ui, commandTable());
     std::rewind(logFile);
     char chunk[4096];
     while (size_t read = std::fread(chunk, 1, sizeof chunk, logFile)) log.append(chunk, read);

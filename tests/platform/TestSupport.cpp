@@ -1,6 +1,10 @@
 #include "TestSupport.h"
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -57,6 +61,17 @@ std::vector<std::string> entryNames(const std::filesystem::path& folder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   return names;
+}
+
+CommandRun runCommand(const std::string& commandLine) {
+  CommandRun run;
+  std::FILE* pipe = ::popen(commandLine.c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 4096> chunk{};
+  while (size_t read = std::fread(chunk.data(), 1, chunk.size(), pipe)) run.output.append(chunk.data(), read);
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
 }
 
 }  // namespace platform::test

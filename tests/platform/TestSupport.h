@@ -49,6 +49,17 @@ void writeText(const std::filesystem::path& path, const std::string& text);
 /// The names of the entries of a folder, sorted.
 [[nodiscard]] std::vector<std::string> entryNames(const std::filesystem::path& folder);
 
+/// How a shell command ended.
+struct CommandRun {
+  /// The exit code, or -1 when the command did not exit normally (or could not start).
+  int status = -1;
+  /// What it wrote to stdout (and stderr, when the command line sends it there with 2>&1).
+  std::string output;
+};
+
+/// Runs a shell command line, redirections included, and collects its output.
+[[nodiscard]] CommandRun runCommand(const std::string& commandLine);
+
 /// Succeeds when the result holds a value; otherwise prints the error.
 template <class T>
 [[nodiscard]] ::testing::AssertionResult succeeded(const Result<T>& result) {

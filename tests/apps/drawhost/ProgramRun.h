@@ -2,15 +2,12 @@
 
 #include <string>
 
+#include "tests/platform/TestSupport.h"
+
 namespace drawhost::testing {
 
-/// How a run of drawhost ended.
-struct ProgramRun {
-  /// The exit code, or -1 when the program did not exit normally.
-  int status = -1;
-  /// What it wrote to stdout and stderr, interleaved.
-  std::string output;
-};
+/// How a run of drawhost ended: its exit code and what it wrote to stdout and stderr, interleaved.
+using ProgramRun = platform::test::CommandRun;
 
 /// Runs drawhost with arguments (shell words) and collects its output.
 ProgramRun drawhost(const std::string& arguments);

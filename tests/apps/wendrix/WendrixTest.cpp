@@ -2,10 +2,7 @@
 // its exit code, messages, log and files are checked.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -18,21 +15,10 @@ using platform::test::readText;
 using platform::test::TemporaryFolder;
 using platform::test::writeText;
 
-struct ProgramRun {
-  int status = -1;
-  std::string output;
-};
+using ProgramRun = platform::test::CommandRun;
 
 ProgramRun wendrixAt(const fs::path& program, const std::string& arguments) {
-  ProgramRun run;
-  std::string command = "'" + program.string() + "' " + arguments + " 2>&1";
-  std::FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> chunk{};
-  while (size_t read = std::fread(chunk.data(), 1, chunk.size(), pipe)) run.output.append(chunk.data(), read);
-  int status = ::pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return platform::test::runCommand("'" + program.string() + "' " + arguments + " 2>&1");
 }
 
 ProgramRun wendrix(const std::string& arguments) { return wendrixAt(WENDRIX_PROGRAM, arguments); }

@@ -51,13 +51,8 @@ std::pair<bool, std::string> readWithEzdxf(const std::filesystem::path& folder, 
   std::ofstream(checksFile) << checks;
   std::string command = std::string(PEER_PYTHON) + " '" + script.string() + "' '" + file.string() + "' '" +
                         checksFile.string() + "' 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return {false, "cannot start " + command};
-  std::string printed;
-  char chunk[4096];
-  while (size_t count = fread(chunk, 1, sizeof chunk, pipe)) printed.append(chunk, count);
-  int status = pclose(pipe);
-  return {status == 0 && printed.find("checked") != std::string::npos, printed};
+  platform::test::CommandRun ran = platform::test::runCommand(command);
+  return {ran.status == 0 && ran.output.find("checked") != std::string::npos, ran.output};
 }
 
 TEST(EzdxfRead, TablesBlocksAndEntitiesAsWritten) {

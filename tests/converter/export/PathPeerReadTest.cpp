@@ -129,12 +129,8 @@ if not failures:
 
 /// Runs a command; returns what it printed (stdout and stderr) and whether it exited with 0.
 std::pair<bool, std::string> run(const std::string& command) {
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return {false, "cannot start " + command};
-  std::string printed;
-  char chunk[4096];
-  while (size_t count = fread(chunk, 1, sizeof chunk, pipe)) printed.append(chunk, count);
-  return {pclose(pipe) == 0, printed};
+  platform::test::CommandRun ran = platform::test::runCommand(command + " 2>&1");
+  return {ran.status == 0, ran.output};
 }
 
 /// One path of the test document.

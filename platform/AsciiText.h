@@ -1,12 +1,12 @@
 #pragma once
-// Internal to the platform library. ASCII-only case folding, as the Windows registry compares key and value
-// names: letters A to Z and a to z match each other; every other byte (UTF-8 or code-page text) only itself.
+// ASCII-only case folding, as Windows compares registry names and file names: letters A to Z and a to z match
+// each other; every other byte (UTF-8 or code-page text) only itself.
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 
-namespace platform::internal {
+namespace platform {
 
 /// The byte, with A to Z turned into a to z.
 [[nodiscard]] constexpr char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -30,4 +30,4 @@ namespace platform::internal {
   return text;
 }
 
-}  // namespace platform::internal
+}  // namespace platform
