@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace converter {
 namespace {
@@ -20,14 +21,58 @@ std::string magnitudeDigits(int64_t value, int base) {
   return std::string(digits.data(), result.ptr);
 }
 
+/// 10^kRealDecimals.
+constexpr double kDecimalScale = 1e6;
+constexpr uint64_t kDecimalUnits = 1000000;
+/// Below this a scaled magnitude has an exact integer part and room for the fraction's bits.
+constexpr double kFastScaledLimit = 0x1p52;
+/// A fraction this close to one half may be a tie or lie on either side of it: the exact path decides.
+constexpr double kTieMargin = 1e-9;
+
+/// "%f" of the coordinates a drawing holds, in integers: the magnitude is scaled by 10^6 and rounded to the
+/// nearest unit. The scaling's rounding error is recovered exactly with a fused multiply-add, so the
+/// rounding is that of the exact binary value, as printf's. Returns null for values it leaves to the
+/// general conversion (huge, not finite, or next to a tie).
+char* putRealFast(char* at, char* last, double value) {
+  double magnitude = std::fabs(value);
+  double scaled = magnitude * kDecimalScale;
+  if (!(scaled < kFastScaledLimit)) return nullptr;
+  double residual = std::fma(magnitude, kDecimalScale, -scaled);  // magnitude * 10^6 == scaled + residual
+  double whole = std::floor(scaled);
+  double fraction = (scaled - whole) + residual;
+  if (std::fabs(fraction - 0.5) < kTieMargin) return nullptr;
+  uint64_t units = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+
+  std::array<char, 24> integer{};
+  std::to_chars_result digits =
+      std::to_chars(integer.data(), integer.data() + integer.size(), units / kDecimalUnits);
+  auto integerLength = static_cast<size_t>(digits.ptr - integer.data());
+  size_t length = (std::signbit(value) ? 1 : 0) + integerLength + 1 + kRealDecimals;
+  if (static_cast<size_t>(last - at) < length) return nullptr;
+  if (std::signbit(value)) *at++ = '-';
+  at = std::copy(integer.data(), digits.ptr, at);
+  *at++ = '.';
+  uint64_t decimals = units % kDecimalUnits;
+  for (int place = kRealDecimals - 1; place >= 0; --place) {
+    at[place] = static_cast<char>('0' + decimals % 10);
+    decimals /= 10;
+  }
+  return at + kRealDecimals;
+}
+
 }  // namespace
 
-std::string formatReal(double value) {
+char* putReal(char* first, char* last, double value) {
+  if (char* end = putRealFast(first, last, value); end != nullptr) return end;
   // std::to_chars never consults the locale and rounds exactly like glibc's printf ("%f").
+  std::to_chars_result result = std::to_chars(first, last, value, std::chars_format::fixed, kRealDecimals);
+  return result.ec == std::errc() ? result.ptr : nullptr;
+}
+
+std::string formatReal(double value) {
   std::array<char, kRealCapacity> text{};
-  std::to_chars_result result =
-      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, kRealDecimals);
-  return std::string(text.data(), result.ptr);
+  char* end = putReal(text.data(), text.data() + text.size(), value);
+  return std::string(text.data(), end);
 }
 
 std::string formatInteger(int64_t value) { return formatRightAligned(value, 0); }

@@ -10,6 +10,9 @@ namespace converter {
 /// "%f": fixed notation, exactly six digits after the point, no exponent, "-" for negatives (12.5 gives
 /// "12.500000", -0.0000001 gives "-0.000000"), rounded as printf rounds.
 [[nodiscard]] std::string formatReal(double value);
+/// formatReal's text written at first, for writers that assemble a line in place; returns its end, or null
+/// when the text does not fit before last.
+[[nodiscard]] char* putReal(char* first, char* last, double value);
 /// "%d".
 [[nodiscard]] std::string formatInteger(int64_t value);
 /// "%*d": right-aligned in width columns with blanks ("%6d" of 3 is five blanks and "3").

@@ -22,8 +22,6 @@ bool isControlByte(char character) { return static_cast<unsigned char>(character
 /// Room for one group assembled on the stack: the code line (at most seven bytes), a "%f" of any double (at
 /// most 330 bytes with its line end) and room to spare. Longer values are written piece by piece.
 constexpr size_t kGroupCapacity = 384;
-/// The decimals of "%f".
-constexpr int kRealDecimals = 6;
 
 /// Puts the code right-aligned in three columns and its line end at `at`; returns the end.
 char* putCode(char* at, GroupCode code) {
@@ -69,16 +67,14 @@ void DxfRecordWriter::writeGroups(std::span<const FixedGroup> groups) {
 }
 
 void DxfRecordWriter::writeReal(GroupCode code, double value) {
-  // formatReal's "%f" (std::to_chars, fixed, six decimals), formatted straight into the group.
   std::array<char, kGroupCapacity> group;
   char* end = putCode(group.data(), code);
-  std::to_chars_result written =
-      std::to_chars(end, group.data() + group.size() - kLineEnd.size(), value, std::chars_format::fixed, kRealDecimals);
-  if (written.ec != std::errc()) {
+  end = putReal(end, group.data() + group.size() - kLineEnd.size(), value);
+  if (end == nullptr) {
     writeGroup(code, formatReal(value));
     return;
   }
-  end = std::copy(kLineEnd.begin(), kLineEnd.end(), written.ptr);
+  end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
   out.write(std::string_view(group.data(), static_cast<size_t>(end - group.data())));
 }
 

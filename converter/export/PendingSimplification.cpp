@@ -27,15 +27,26 @@ struct SweepChoice {
   double avoiding = 0;
 };
 
+double crossProduct(WorkPoint a, WorkPoint b) { return a.x * b.y - a.y * b.x; }
+
 SweepChoice sweepChoice(WorkPoint centre, WorkPoint start, WorkPoint end, WorkPoint via) {
-  // Raw differences of directions, not normalised: both lie in (-2π, 2π), and the test below reads them so.
-  double startAngle = plugin::angleTo(centre, start);
-  double span = plugin::angleTo(centre, end) - startAngle;
-  double toVia = plugin::angleTo(centre, via) - startAngle;
-  double otherWay = plugin::kTwoPi - std::fabs(span);
-  if (span > 0) otherWay = -otherWay;
-  bool viaWithin = (toVia >= 0 && toVia <= span) || (toVia < 0 && toVia > span);
-  return viaWithin ? SweepChoice{span, otherWay} : SweepChoice{otherWay, span};
+  // The shorter turn from start to end about centre is one direction difference; via lies on that arc when it
+  // is on the arc's side of both radii. Otherwise the arc through via is the longer one, the other way round.
+  WorkPoint s{start.x - centre.x, start.y - centre.y};
+  WorkPoint e{end.x - centre.x, end.y - centre.y};
+  WorkPoint v{via.x - centre.x, via.y - centre.y};
+  double shorter = std::atan2(crossProduct(s, e), s.x * e.x + s.y * e.y);
+  double longer = shorter > 0 ? shorter - plugin::kTwoPi : shorter + plugin::kTwoPi;
+  bool viaOnShorter = false;
+  if (shorter > 0) {
+    viaOnShorter = crossProduct(s, v) >= 0 && crossProduct(v, e) >= 0;
+  } else if (shorter < 0) {
+    viaOnShorter = crossProduct(s, v) <= 0 && crossProduct(v, e) <= 0;
+  } else {
+    // Start and end in one direction: only a via in that direction lies on the empty arc.
+    viaOnShorter = crossProduct(s, v) == 0 && s.x * v.x + s.y * v.y > 0;
+  }
+  return viaOnShorter ? SweepChoice{shorter, longer} : SweepChoice{longer, shorter};
 }
 
 }  // namespace
@@ -72,20 +83,20 @@ void optimizeLines(std::vector<PolyVertex>& vertices, double tolerance) {
   if (count <= 2) return;
   std::vector<PolyVertex> kept{vertices[0], vertices[1]};
   kept.reserve(count);
-  double direction = plugin::angleTo(pointOf(vertices[0]), pointOf(vertices[1]));
-  // The cosine and sine of the direction, taken again only when the direction changes.
-  double directionX = std::cos(direction);
-  double directionY = std::sin(direction);
+  // The unit vector of the current line's direction.
+  auto unitToward = [](WorkPoint from, WorkPoint to) {
+    double length = plugin::distance(from, to);
+    return length > 0 ? WorkPoint{(to.x - from.x) / length, (to.y - from.y) / length} : WorkPoint{1, 0};
+  };
+  WorkPoint direction = unitToward(pointOf(vertices[0]), pointOf(vertices[1]));
   for (size_t index = 2; index < count; ++index) {
     WorkPoint from = pointOf(kept[kept.size() - 2]);
     WorkPoint point = pointOf(vertices[index]);
     double length = plugin::distance(from, point);
-    WorkPoint along{from.x + length * directionX, from.y + length * directionY};
+    WorkPoint along{from.x + length * direction.x, from.y + length * direction.y};
     if (length > tolerance && plugin::distance(point, along) > tolerance) {
       // The vertex leaves the line: the last kept vertex stays, and a new line starts.
-      direction = plugin::angleTo(from, point);
-      directionX = std::cos(direction);
-      directionY = std::sin(direction);
+      direction = unitToward(from, point);
       kept.push_back(vertices[index]);
     } else {
       kept.back() = vertices[index];

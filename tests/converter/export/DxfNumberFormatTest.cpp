@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <locale>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace converter {
 namespace {
@@ -36,6 +39,39 @@ TEST(DxfNumberFormat, RealsAreWrittenLikePrintfPercentF) {
     std::snprintf(printed, sizeof printed, "%f", test.value);
     EXPECT_EQ(formatReal(test.value), printed) << test.expected;
   }
+}
+
+std::string printfReal(double value) {
+  char printed[512];
+  std::snprintf(printed, sizeof printed, "%f", value);
+  return printed;
+}
+
+// Coordinates are written in a fast integer form; next to a rounding tie, and beyond 2^52 millionths, the
+// general conversion takes over. Every form must agree with printf digit for digit.
+TEST(DxfNumberFormat, RealsAgreeWithPrintfAcrossMagnitudesAndNearTies) {
+  std::vector<double> values;
+  std::mt19937_64 random(20261210);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  for (int exponent = -12; exponent <= 18; ++exponent) {
+    for (int draw = 0; draw < 2000; ++draw) values.push_back(unit(random) * std::pow(10.0, exponent));
+  }
+  for (int step = -2000; step <= 2000; ++step) {
+    const double half = (step + 0.5) / 1e6;  // a half millionth, as near as a double comes
+    values.insert(values.end(), {half, std::nextafter(half, 0.0), std::nextafter(half, 1e9), step / 256.0,
+                                 step * 0.35278, step * 1e9 + 0.0000005});
+  }
+  values.insert(values.end(), {0.0, -0.0, 0x1p52 / 1e6, std::nextafter(0x1p52 / 1e6, 0.0), 4503599627.3705595,
+                               1e-300, -1e-300, 9.9999995e-7, 0.9999995, 999999.9999995});
+  for (double value : values) ASSERT_EQ(formatReal(value), printfReal(value)) << value;
+}
+
+TEST(DxfNumberFormat, PutRealStopsAtTheEndOfTheRoom) {
+  char room[16];
+  EXPECT_EQ(putReal(room, room + 9, 12.5), room + 9);
+  EXPECT_EQ(std::string(room, 9), "12.500000");
+  EXPECT_EQ(putReal(room, room + 8, 12.5), nullptr);
+  EXPECT_EQ(putReal(room, room + 16, 1e300), nullptr);
 }
 
 TEST(DxfNumberFormat, LargestRealIsWrittenInFull) {
