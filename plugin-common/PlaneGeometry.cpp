@@ -5,10 +5,6 @@
 
 namespace plugin {
 
-WorkPoint toWork(ArtPoint point) { return {point.x, point.y}; }
-
-ArtPoint toArt(WorkPoint point) { return {static_cast<float>(point.x), static_cast<float>(point.y)}; }
-
 int16_t sign(double x) { return x >= 0 ? 1 : -1; }
 
 double minOf(double a, double b) { return a < b ? a : b; }

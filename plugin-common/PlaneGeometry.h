@@ -6,6 +6,7 @@
 // The plug-ins have always computed with their own decimal values of π and its fractions; results that files
 // and drawings depend on come out of them, so they are kept exactly as written below.
 
+#include <cmath>
 #include <cstdint>
 
 namespace plugin {
@@ -63,10 +64,14 @@ struct PathSegment {
   friend bool operator==(const PathSegment&, const PathSegment&) = default;
 };
 
+// The conversions and the distance are inline: path conversion calls them for every flattened point.
+
 /// Widens both coordinates.
-[[nodiscard]] WorkPoint toWork(ArtPoint point);
+[[nodiscard]] inline WorkPoint toWork(ArtPoint point) { return {point.x, point.y}; }
 /// Narrows both coordinates to 4-byte reals.
-[[nodiscard]] ArtPoint toArt(WorkPoint point);
+[[nodiscard]] inline ArtPoint toArt(WorkPoint point) {
+  return {static_cast<float>(point.x), static_cast<float>(point.y)};
+}
 
 /// 1 when x ≥ 0 (zero included), otherwise -1.
 [[nodiscard]] int16_t sign(double x);

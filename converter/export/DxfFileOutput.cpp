@@ -48,21 +48,13 @@ platform::Result<std::unique_ptr<DxfFileOutput>> DxfFileOutput::create(const std
 
 DxfFileOutput::DxfFileOutput(std::filesystem::path path, std::filesystem::path target, std::string temporaryPath,
                              int descriptor)
-    : path(std::move(path)), target(std::move(target)), temporaryPath(std::move(temporaryPath)),
-      descriptor(descriptor) {
-  buffer.reserve(kBufferSize);
-}
+    : DxfOutput(kBufferSize), path(std::move(path)), target(std::move(target)),
+      temporaryPath(std::move(temporaryPath)), descriptor(descriptor) {}
 
 DxfFileOutput::~DxfFileOutput() { discard(); }
 
 platform::Result<void> DxfFileOutput::append(std::string_view bytes) {
-  buffer.append(bytes);
-  if (buffer.size() < kBufferSize) return {};
-  return flushBuffer();
-}
-
-platform::Result<void> DxfFileOutput::flushBuffer() {
-  std::string_view rest = buffer;
+  std::string_view rest = bytes;
   while (!rest.empty()) {
     ssize_t written = ::write(descriptor, rest.data(), rest.size());
     if (written < 0) {
@@ -71,14 +63,11 @@ platform::Result<void> DxfFileOutput::flushBuffer() {
     }
     rest.remove_prefix(static_cast<size_t>(written));
   }
-  buffer.clear();
   return {};
 }
 
 platform::Result<void> DxfFileOutput::commit() {
-  if (!failed()) {
-    if (platform::Result<void> flushed = flushBuffer(); !flushed) recordFailure(flushed.error());
-  }
+  flushBuffer();
   // Without fsync a crash soon after the rename could leave an empty drawing in place of the old one.
   if (!failed() && fsync(descriptor) != 0) recordFailure(systemFailure("cannot flush", errno));
   if (!failed()) {

@@ -28,7 +28,6 @@ protected:
 
 private:
   DxfFileOutput(std::filesystem::path path, std::filesystem::path target, std::string temporaryPath, int descriptor);
-  [[nodiscard]] platform::Result<void> flushBuffer();
   [[nodiscard]] platform::Error systemFailure(std::string_view what, int errorNumber) const;
   void discard();
 
@@ -38,7 +37,6 @@ private:
   std::filesystem::path target;
   std::string temporaryPath;
   int descriptor;
-  std::string buffer;
   bool committed = false;
 };
 

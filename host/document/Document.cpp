@@ -218,10 +218,7 @@ void Document::destroySubtree(Art& root) {
     if (art->styledResultGroup != nullptr) pending.push_back(art->styledResultGroup);
     if (art->pluginResultGroup != nullptr) pending.push_back(art->pluginResultGroup);
   }
-  for (const Art* art : doomed) {
-    if (art == lastCheckedArt) lastCheckedArt = nullptr;
-    arts.erase(art);
-  }
+  for (const Art* art : doomed) arts.erase(art);
 }
 
 platform::Result<Art*> Document::makeStyledResult(Art* art) {

@@ -22,9 +22,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include <absl/container/flat_hash_map.h>
 
 #include "host/document/Art.h"
 #include "host/document/Color.h"
@@ -95,12 +96,7 @@ public:
   /// Disposes live art with its subtree and result groups; layer groups and result groups are refused.
   platform::Result<void> disposeArt(Art* art);
   /// Whether art is live art of this document (the pointer is not dereferenced).
-  [[nodiscard]] bool isLiveArt(const Art* art) const {
-    if (art != nullptr && art == lastCheckedArt) return true;
-    if (!arts.contains(art)) return false;
-    lastCheckedArt = art;
-    return true;
-  }
+  [[nodiscard]] bool isLiveArt(const Art* art) const { return arts.contains(art); }
   /// Number of live art objects, layer and result groups included.
   [[nodiscard]] std::size_t artCount() const { return arts.size(); }
   /// Gives art an empty styled result group, or returns the one it has.
@@ -165,11 +161,9 @@ private:
   void destroySubtree(Art& root);
 
   std::filesystem::path documentFile;
-  // Owns every art object and is the set of live art.
-  std::unordered_map<const Art*, std::unique_ptr<Art>> arts;
-  // The art last found live: plug-ins make several calls in a row on the same art, and a look-up in a large
-  // map costs a cache miss or two. Cleared when that art is disposed.
-  mutable const Art* lastCheckedArt = nullptr;
+  // Owns every art object and is the set of live art. Every call a plug-in makes on art looks it up here,
+  // so the map is an open-addressing one: one probe into a flat table, not a bucket and a node.
+  absl::flat_hash_map<const Art*, std::unique_ptr<Art>> arts;
   std::vector<std::unique_ptr<Layer>> layers;
   Layer* current = nullptr;
   std::vector<std::unique_ptr<CustomColor>> colors;

@@ -14,6 +14,17 @@
 namespace plugin {
 namespace {
 
+/// A point narrowed to the host's 4-byte reals and widened again in one function, as path conversion does.
+[[gnu::noinline]] WorkPoint throughArtPoint(WorkPoint point) {
+  ArtPoint narrowed = toArt(point);
+  return {narrowed.x, narrowed.y};
+}
+
+// Some optimisers drop a narrowing that is widened again; conversion results would then depend on inlining.
+TEST(PlaneGeometry, APointNarrowedAndWidenedAgainKeepsTheRounding) {
+  EXPECT_EQ(throughArtPoint({0.1, 0.3}), (WorkPoint{0.1f, 0.3f}));
+}
+
 TEST(PlaneGeometry, ElementaryHelpersAtTheirEdges) {
   struct RoundCase {
     double value;
