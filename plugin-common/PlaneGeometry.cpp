@@ -45,8 +45,6 @@ double powInt(double x, int32_t n) {
 
 double angleTo(WorkPoint a, WorkPoint b) { return std::atan2(b.y - a.y, b.x - a.x); }
 
-double distance(WorkPoint a, WorkPoint b) { return std::sqrt(powInt(b.x - a.x, 2) + powInt(b.y - a.y, 2)); }
-
 double sinOf(double x) { return std::sin(x); }
 
 double cosOf(double x) { return std::cos(x); }

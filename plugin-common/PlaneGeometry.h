@@ -93,7 +93,11 @@ struct PathSegment {
 /// Direction from a to b, radians in (-π, π].
 [[nodiscard]] double angleTo(WorkPoint a, WorkPoint b);
 /// Distance from a to b.
-[[nodiscard]] double distance(WorkPoint a, WorkPoint b);
+[[nodiscard]] inline double distance(WorkPoint a, WorkPoint b) {
+  double dx = b.x - a.x;
+  double dy = b.y - a.y;
+  return std::sqrt(dx * dx + dy * dy);
+}
 /// The standard sine.
 [[nodiscard]] double sinOf(double x);
 /// The standard cosine.

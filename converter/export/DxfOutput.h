@@ -28,6 +28,17 @@ public:
     }
     writeThrough(bytes);
   }
+  /// Room for up to size bytes at the end of the buffer, for a writer that forms a line in place and then
+  /// claims what it used; null when the buffer cannot hold that many (then write is the way).
+  [[nodiscard]] char* room(size_t size) {
+    if (size > static_cast<size_t>(limit - cursor)) {
+      flushBuffer();
+      if (size > static_cast<size_t>(limit - cursor)) return nullptr;
+    }
+    return cursor;
+  }
+  /// Takes the bytes formed in room() up to end into the output.
+  void claim(char* end) { cursor = end; }
   /// True once a write has failed.
   [[nodiscard]] bool failed() const { return firstFailure.has_value(); }
   /// The first failure; only when failed().

@@ -25,14 +25,52 @@ constexpr size_t kGroupCapacity = 384;
 
 /// Puts the code right-aligned in three columns and its line end at `at`; returns the end.
 char* putCode(char* at, GroupCode code) {
-  std::array<char, 8> digits{};
-  std::to_chars_result written =
-      std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<int16_t>(code));
-  const auto length = static_cast<int>(written.ptr - digits.data());
-  for (int pad = length; pad < kGroupCodeWidth; ++pad) *at++ = ' ';
-  at = std::copy(digits.data(), written.ptr, at);
+  const auto value = static_cast<int16_t>(code);
+  if (value >= 0 && value < 1000) {
+    // The common case, without a general conversion: every group of a drawing starts with one.
+    at[0] = value >= 100 ? static_cast<char>('0' + value / 100) : ' ';
+    at[1] = value >= 10 ? static_cast<char>('0' + value / 10 % 10) : ' ';
+    at[2] = static_cast<char>('0' + value % 10);
+    at += kGroupCodeWidth;
+  } else {
+    std::array<char, 8> digits{};
+    std::to_chars_result written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto length = static_cast<int>(written.ptr - digits.data());
+    for (int pad = length; pad < kGroupCodeWidth; ++pad) *at++ = ' ';
+    at = std::copy(digits.data(), written.ptr, at);
+  }
   return std::copy(kLineEnd.begin(), kLineEnd.end(), at);
 }
+
+/// Where one group line is formed: in the output's buffer when it has room, so that the bytes are put down
+/// once, else on the stack and then written.
+class GroupLine {
+public:
+  explicit GroupLine(DxfOutput& output) : output(output), first(output.room(kGroupCapacity)), inPlace(first != nullptr) {
+    if (!inPlace) first = local.data();
+  }
+  GroupLine(const GroupLine&) = delete;
+  GroupLine& operator=(const GroupLine&) = delete;
+
+  [[nodiscard]] char* begin() const { return first; }
+  /// The end of the room, line end included.
+  [[nodiscard]] char* limit() const { return first + kGroupCapacity; }
+  /// Ends the line after last and hands it to the output.
+  void finish(char* last) {
+    last = std::copy(kLineEnd.begin(), kLineEnd.end(), last);
+    if (inPlace) {
+      output.claim(last);
+    } else {
+      output.write(std::string_view(first, static_cast<size_t>(last - first)));
+    }
+  }
+
+private:
+  DxfOutput& output;
+  std::array<char, kGroupCapacity> local;
+  char* first;
+  bool inPlace;
+};
 
 }  // namespace
 
@@ -48,18 +86,16 @@ void DxfRecordWriter::writeGroup(GroupCode code, std::string_view value) {
     writeGroup(code, kept);
     return;
   }
-  // A whole group in one write: the writers emit millions of groups, and each write is a call to the output.
-  std::array<char, kGroupCapacity> group;
-  char* end = putCode(group.data(), code);
-  if (value.size() + kLineEnd.size() > static_cast<size_t>(group.data() + group.size() - end)) {
+  // A whole group at once: the writers emit millions of groups.
+  GroupLine line(out);
+  char* end = putCode(line.begin(), code);
+  if (value.size() + kLineEnd.size() > static_cast<size_t>(line.limit() - end)) {
     writeCode(code);
     out.write(value);
     out.write(kLineEnd);
     return;
   }
-  end = std::copy(value.begin(), value.end(), end);
-  end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
-  out.write(std::string_view(group.data(), static_cast<size_t>(end - group.data())));
+  line.finish(std::copy(value.begin(), value.end(), end));
 }
 
 void DxfRecordWriter::writeGroups(std::span<const FixedGroup> groups) {
@@ -67,15 +103,13 @@ void DxfRecordWriter::writeGroups(std::span<const FixedGroup> groups) {
 }
 
 void DxfRecordWriter::writeReal(GroupCode code, double value) {
-  std::array<char, kGroupCapacity> group;
-  char* end = putCode(group.data(), code);
-  end = putReal(end, group.data() + group.size() - kLineEnd.size(), value);
+  GroupLine line(out);
+  char* end = putReal(putCode(line.begin(), code), line.limit() - kLineEnd.size(), value);
   if (end == nullptr) {
     writeGroup(code, formatReal(value));
     return;
   }
-  end = std::copy(kLineEnd.begin(), kLineEnd.end(), end);
-  out.write(std::string_view(group.data(), static_cast<size_t>(end - group.data())));
+  line.finish(end);
 }
 
 void DxfRecordWriter::writeInteger(GroupCode code, int64_t value) { writeGroup(code, formatInteger(value)); }

@@ -69,10 +69,9 @@ ThreePointCircle circleThrough(WorkPoint a, WorkPoint b, WorkPoint c) {
   double cx = c.x - a.x;
   double cy = c.y - a.y;
   double cross = bx * cy - by * cx;
-  double lengths = std::hypot(bx, by) * std::hypot(cx, cy);
-  if (!(std::fabs(cross) > kCollinearSine * lengths)) return {};
   double b2 = bx * bx + by * by;
   double c2 = cx * cx + cy * cy;
+  if (!(std::fabs(cross) > kCollinearSine * std::sqrt(b2 * c2))) return {};
   double ux = (cy * b2 - by * c2) / (2 * cross);
   double uy = (bx * c2 - cx * b2) / (2 * cross);
   return {{a.x + ux, a.y + uy}, std::hypot(ux, uy), true};
