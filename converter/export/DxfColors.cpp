@@ -43,6 +43,9 @@ constexpr std::array<PaletteColor, kFirstHueIndex> kFirstEntries{{
 }};
 constexpr std::array<uint8_t, 6> kGrays{42, 84, 127, 170, 212, 255};
 
+/// Colours whose palette numbers are remembered.
+constexpr size_t kRememberedColors = 64;
+
 struct Rgb {
   int red;
   int green;
@@ -144,12 +147,17 @@ const std::array<PaletteColor, 256>& dxfPalette() {
 
 int16_t colorNumber(const HostColor& color) {
   Rgb wanted = toRgb(color);
-  // Paths of a drawing repeat their colours one after the other: the last answer is kept for the next call
-  // (the plug-in runs on the host's one thread).
-  static Rgb lastWanted{-1, -1, -1};
-  static int16_t lastNumber = 0;
-  if (wanted.red == lastWanted.red && wanted.green == lastWanted.green && wanted.blue == lastWanted.blue) {
-    return lastNumber;
+  // A drawing uses few colours, each on many paths: answers are kept in a small table by colour for the
+  // next calls (the plug-in runs on the host's one thread).
+  struct Answer {
+    Rgb wanted{-1, -1, -1};
+    int16_t number = 0;
+  };
+  static std::array<Answer, kRememberedColors> answers;
+  Answer& remembered = answers[static_cast<size_t>(wanted.red * 7 + wanted.green * 3 + wanted.blue) % answers.size()];
+  if (wanted.red == remembered.wanted.red && wanted.green == remembered.wanted.green &&
+      wanted.blue == remembered.wanted.blue) {
+    return remembered.number;
   }
   const std::array<PaletteColor, 256>& palette = dxfPalette();
   int16_t nearest = 0;
@@ -165,8 +173,7 @@ int16_t colorNumber(const HostColor& color) {
       if (distance == 0) break;  // nothing later can be nearer, and the lowest index wins a tie anyway
     }
   }
-  lastWanted = wanted;
-  lastNumber = nearest;
+  remembered = Answer{wanted, nearest};
   return nearest;
 }
 

@@ -16,6 +16,9 @@ namespace {
 
 /// Bytes collected before one write to the file.
 constexpr size_t kBufferSize = 64 * 1024;
+/// Bytes after which the system is asked to start writing them to the disk, so that the final flush waits
+/// only for the last of them.
+constexpr off_t kWritebackChunk = 8 * 1024 * 1024;
 /// Mode of a new file (an existing file keeps its own).
 constexpr mode_t kNewFileMode = 0644;
 
@@ -62,6 +65,12 @@ platform::Result<void> DxfFileOutput::append(std::string_view bytes) {
       return systemFailure("cannot write", errno);
     }
     rest.remove_prefix(static_cast<size_t>(written));
+    writtenBytes += written;
+  }
+  if (writtenBytes - writebackStart >= kWritebackChunk) {
+    // Only a request: a failure to start early shows up in the final flush, which waits for everything.
+    (void)sync_file_range(descriptor, writebackStart, writtenBytes - writebackStart, SYNC_FILE_RANGE_WRITE);
+    writebackStart = writtenBytes;
   }
   return {};
 }

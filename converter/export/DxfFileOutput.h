@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -37,6 +39,9 @@ private:
   std::filesystem::path target;
   std::string temporaryPath;
   int descriptor;
+  /// Bytes written to the file so far, and where the part not yet handed to the disk begins.
+  off_t writtenBytes = 0;
+  off_t writebackStart = 0;
   bool committed = false;
 };
 

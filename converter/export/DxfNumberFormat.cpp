@@ -29,6 +29,16 @@ constexpr double kFastScaledLimit = 0x1p52;
 /// A fraction this close to one half may be a tie or lie on either side of it: the exact path decides.
 constexpr double kTieMargin = 1e-9;
 
+/// "00", "01", ... "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (size_t value = 0; value < 100; ++value) {
+    pairs[2 * value] = static_cast<char>('0' + value / 10);
+    pairs[2 * value + 1] = static_cast<char>('0' + value % 10);
+  }
+  return pairs;
+}();
+
 /// "%f" of the coordinates a drawing holds, in integers: the magnitude is scaled by 10^6 and rounded to the
 /// nearest unit. The scaling's rounding error is recovered exactly with a fused multiply-add, so the
 /// rounding is that of the exact binary value, as printf's. Returns null for values it leaves to the
@@ -43,21 +53,28 @@ char* putRealFast(char* at, char* last, double value) {
   if (std::fabs(fraction - 0.5) < kTieMargin) return nullptr;
   uint64_t units = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
 
-  std::array<char, 24> integer{};
-  std::to_chars_result digits =
-      std::to_chars(integer.data(), integer.data() + integer.size(), units / kDecimalUnits);
-  auto integerLength = static_cast<size_t>(digits.ptr - integer.data());
-  size_t length = (std::signbit(value) ? 1 : 0) + integerLength + 1 + kRealDecimals;
-  if (static_cast<size_t>(last - at) < length) return nullptr;
-  if (std::signbit(value)) *at++ = '-';
-  at = std::copy(integer.data(), digits.ptr, at);
-  *at++ = '.';
-  uint64_t decimals = units % kDecimalUnits;
-  for (int place = kRealDecimals - 1; place >= 0; --place) {
-    at[place] = static_cast<char>('0' + decimals % 10);
-    decimals /= 10;
+  // The digits of units from the right, two at a time, with at least one before the point.
+  std::array<char, 24> digits;
+  char* first = digits.data() + digits.size();
+  auto putPair = [&first](uint64_t pair) {
+    *--first = kDigitPairs[2 * pair + 1];
+    *--first = kDigitPairs[2 * pair];
+  };
+  auto decimals = static_cast<uint32_t>(units % kDecimalUnits);
+  for (int pair = 0; pair < kRealDecimals / 2; ++pair, decimals /= 100) putPair(decimals % 100);
+  *--first = '.';
+  uint64_t integer = units / kDecimalUnits;
+  for (; integer >= 100; integer /= 100) putPair(integer % 100);
+  if (integer >= 10) {
+    putPair(integer);
+  } else {
+    *--first = static_cast<char>('0' + integer);
   }
-  return at + kRealDecimals;
+  const bool negative = std::signbit(value);
+  const auto length = static_cast<size_t>(digits.data() + digits.size() - first);
+  if (static_cast<size_t>(last - at) < length + (negative ? 1 : 0)) return nullptr;
+  if (negative) *at++ = '-';
+  return std::copy(first, digits.data() + digits.size(), at);
 }
 
 }  // namespace
