@@ -53,28 +53,31 @@ char* putRealFast(char* at, char* last, double value) {
   if (std::fabs(fraction - 0.5) < kTieMargin) return nullptr;
   uint64_t units = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
 
-  // The digits of units from the right, two at a time, with at least one before the point.
-  std::array<char, 24> digits;
-  char* first = digits.data() + digits.size();
-  auto putPair = [&first](uint64_t pair) {
-    *--first = kDigitPairs[2 * pair + 1];
-    *--first = kDigitPairs[2 * pair];
+  const bool negative = std::signbit(value);
+  uint64_t integer = units / kDecimalUnits;
+  size_t integerDigits = 1;
+  for (uint64_t rest = integer; rest >= 10; rest /= 10) ++integerDigits;
+  const size_t length = (negative ? 1 : 0) + integerDigits + 1 + kRealDecimals;
+  if (static_cast<size_t>(last - at) < length) return nullptr;
+
+  // The digits go straight to their places, from the right and two at a time.
+  char* end = at + length;
+  char* cursor = end;
+  auto putPair = [&cursor](uint64_t pair) {
+    *--cursor = kDigitPairs[2 * pair + 1];
+    *--cursor = kDigitPairs[2 * pair];
   };
   auto decimals = static_cast<uint32_t>(units % kDecimalUnits);
   for (int pair = 0; pair < kRealDecimals / 2; ++pair, decimals /= 100) putPair(decimals % 100);
-  *--first = '.';
-  uint64_t integer = units / kDecimalUnits;
+  *--cursor = '.';
   for (; integer >= 100; integer /= 100) putPair(integer % 100);
   if (integer >= 10) {
     putPair(integer);
   } else {
-    *--first = static_cast<char>('0' + integer);
+    *--cursor = static_cast<char>('0' + integer);
   }
-  const bool negative = std::signbit(value);
-  const auto length = static_cast<size_t>(digits.data() + digits.size() - first);
-  if (static_cast<size_t>(last - at) < length + (negative ? 1 : 0)) return nullptr;
-  if (negative) *at++ = '-';
-  return std::copy(first, digits.data() + digits.size(), at);
+  if (negative) *at = '-';
+  return end;
 }
 
 }  // namespace
