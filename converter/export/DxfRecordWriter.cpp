@@ -19,8 +19,8 @@ constexpr std::string_view kDefaultLayer = "0";
 
 bool isControlByte(char character) { return static_cast<unsigned char>(character) < 32; }
 
-/// Room for one group assembled on the stack: the code line (at most seven bytes), a "%f" of any double (at
-/// most 330 bytes with its line end) and room to spare. Longer values are written piece by piece.
+/// Room for one group line: the code line (at most seven bytes), a "%f" of any double (at most 330 bytes with
+/// its line end) and room to spare. Longer values are written piece by piece.
 constexpr size_t kGroupCapacity = 384;
 
 /// Puts the code right-aligned in three columns and its line end at `at`; returns the end.

@@ -20,6 +20,8 @@ namespace {
 
 /// Width codes are stroke widths in hundredths of a point.
 constexpr float kWidthCodesPerPoint = 100.0f;
+/// Vertices the polyline buffer keeps room for between paths (a few megabytes at most).
+constexpr size_t kKeptVertexCapacity = 65536;
 
 /// Whether the pattern holds exactly these dash lengths.
 bool samePattern(const LineTypeEntry& entry, const HostDashStyle& dash) {
@@ -119,9 +121,9 @@ HostResult writeExportPath(DxfRecordWriter& writer, const ExportPath& path, ArtH
     } else if (converter.mode() == plugin::POLY_MODE_POLYLINE_AND_ARC) {
       converter.writeBufferedRun();
     }
-    // The buffer can be large; a long path gives its memory back.
+    // The buffer is reused by the next path; only a long path's memory is given back.
     context.polyVertices.clear();
-    context.polyVertices.shrink_to_fit();
+    if (context.polyVertices.capacity() > kKeptVertexCapacity) context.polyVertices.shrink_to_fit();
   }
 
   if (options.fcnvFill != 0 && path.parentType == ART_TYPE_COMPOUND_PATH) {
