@@ -9,16 +9,14 @@
 #include <system_error>
 #include <utility>
 
+#include "converter/export/BackgroundFileWriter.h"
 #include "platform/SystemErrors.h"
 
 namespace converter {
 namespace {
 
-/// Bytes collected before one write to the file.
-constexpr size_t kBufferSize = 64 * 1024;
-/// Bytes after which the system is asked to start writing them to the disk, so that the final flush waits
-/// only for the last of them.
-constexpr off_t kWritebackChunk = 8 * 1024 * 1024;
+/// Bytes collected before they are handed to the writing thread.
+constexpr size_t kBufferSize = 256 * 1024;
 /// Mode of a new file (an existing file keeps its own).
 constexpr mode_t kNewFileMode = 0644;
 
@@ -42,6 +40,11 @@ platform::Result<std::unique_ptr<DxfFileOutput>> DxfFileOutput::create(const std
   int descriptor = mkostemp(pattern.data(), O_CLOEXEC);
   if (descriptor < 0) return fileError(path, "cannot create the file", errno);
   std::unique_ptr<DxfFileOutput> output(new DxfFileOutput(path, target, pattern, descriptor));
+  try {
+    output->writer = std::make_unique<BackgroundFileWriter>(descriptor);
+  } catch (const std::system_error& failure) {
+    return fileError(path, "cannot start writing", failure.code().value());
+  }
   // mkostemp creates the file with mode 0600; a drawing is as readable as the file it replaces.
   struct stat existing {};
   mode_t mode = stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
@@ -57,26 +60,14 @@ DxfFileOutput::DxfFileOutput(std::filesystem::path path, std::filesystem::path t
 DxfFileOutput::~DxfFileOutput() { discard(); }
 
 platform::Result<void> DxfFileOutput::append(std::string_view bytes) {
-  std::string_view rest = bytes;
-  while (!rest.empty()) {
-    ssize_t written = ::write(descriptor, rest.data(), rest.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return systemFailure("cannot write", errno);
-    }
-    rest.remove_prefix(static_cast<size_t>(written));
-    writtenBytes += written;
-  }
-  if (writtenBytes - writebackStart >= kWritebackChunk) {
-    // Only a request: a failure to start early shows up in the final flush, which waits for everything.
-    (void)sync_file_range(descriptor, writebackStart, writtenBytes - writebackStart, SYNC_FILE_RANGE_WRITE);
-    writebackStart = writtenBytes;
-  }
+  // The write itself happens on the writer's thread; a failure shows here at a later call, or in the commit.
+  if (int error = writer->write(bytes); error != 0) return systemFailure("cannot write", error);
   return {};
 }
 
 platform::Result<void> DxfFileOutput::commit() {
   flushBuffer();
+  if (int error = writer->finish(); error != 0) recordFailure(systemFailure("cannot write", error));
   // Without fsync a crash soon after the rename could leave an empty drawing in place of the old one.
   if (!failed() && fsync(descriptor) != 0) recordFailure(systemFailure("cannot flush", errno));
   if (!failed()) {
@@ -101,6 +92,7 @@ platform::Error DxfFileOutput::systemFailure(std::string_view what, int errorNum
 }
 
 void DxfFileOutput::discard() {
+  writer.reset();  // its thread is stopped before the descriptor it writes to is closed
   if (descriptor >= 0) {
     close(descriptor);  // the file is thrown away, so a late error changes nothing
     descriptor = -1;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -10,6 +8,8 @@
 #include "converter/export/DxfOutput.h"
 
 namespace converter {
+
+class BackgroundFileWriter;
 
 /// Writes a DXF file so that the file at the path is replaced only by a complete one: the bytes go to a new
 /// temporary file beside it, and commit renames that over the path. An output destroyed without a successful
@@ -39,9 +39,7 @@ private:
   std::filesystem::path target;
   std::string temporaryPath;
   int descriptor;
-  /// Bytes written to the file so far, and where the part not yet handed to the disk begins.
-  off_t writtenBytes = 0;
-  off_t writebackStart = 0;
+  std::unique_ptr<BackgroundFileWriter> writer;
   bool committed = false;
 };
 
