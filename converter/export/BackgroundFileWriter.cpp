@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "converter/export/DxfRecordStream.h"
+
 namespace converter {
 namespace {
 
@@ -33,7 +35,7 @@ BackgroundFileWriter::BackgroundFileWriter(int descriptor) : descriptor(descript
 
 BackgroundFileWriter::~BackgroundFileWriter() { stop(true); }
 
-int BackgroundFileWriter::write(std::string_view bytes) {
+int BackgroundFileWriter::write(std::string_view records) {
   std::unique_lock lock(mutex);
   changed.wait(lock, [this] { return queued.size() < kQueueCapacity || failure != 0 || stopping; });
   if (failure != 0) return failure;
@@ -43,7 +45,7 @@ int BackgroundFileWriter::write(std::string_view bytes) {
     chunk = std::move(spare.back());
     spare.pop_back();
   }
-  chunk.assign(bytes);
+  chunk.assign(records);
   queued.push_back(std::move(chunk));
   changed.notify_all();
   return 0;
@@ -68,6 +70,7 @@ void BackgroundFileWriter::stop(bool drop) {
 void BackgroundFileWriter::run() {
   off_t written = 0;
   off_t writebackStart = 0;
+  std::string text;
   std::unique_lock lock(mutex);
   for (;;) {
     changed.wait(lock, [this] { return !queued.empty() || stopping; });
@@ -76,9 +79,14 @@ void BackgroundFileWriter::run() {
     queued.pop_front();
     const bool write = failure == 0;
     lock.unlock();
-    int error = write ? writeAll(descriptor, chunk) : 0;
+    int error = 0;
+    if (write) {
+      text.clear();
+      formatRecords(chunk, text);
+      error = writeAll(descriptor, text);
+    }
     if (write && error == 0) {
-      written += static_cast<off_t>(chunk.size());
+      written += static_cast<off_t>(text.size());
       if (written - writebackStart >= kWritebackChunk) {
         // Only a request: a failure to start early shows up in the caller's fsync, which waits for everything.
         (void)sync_file_range(descriptor, writebackStart, written - writebackStart, SYNC_FILE_RANGE_WRITE);

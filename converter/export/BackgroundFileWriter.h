@@ -1,5 +1,5 @@
 #pragma once
-// Writes a file's bytes on a thread of its own, so that the export goes on while the system copies them.
+// Formats and writes a DXF file's records on a thread of its own, so that the export goes on meanwhile.
 
 #include <condition_variable>
 #include <cstddef>
@@ -12,10 +12,11 @@
 
 namespace converter {
 
-/// Writes chunks of bytes to an open file descriptor, in the order they are queued, on its own thread. It
-/// also asks the system, every few megabytes, to start putting what was written on the disk, so that a later
-/// fsync waits only for the rest. The first failed write is kept (as an errno value) and the chunks after it
-/// are dropped. The descriptor stays the caller's: it is neither flushed nor closed here.
+/// Formats chunks of records (DxfRecordStream.h) into DXF text and writes it to an open file descriptor, in
+/// the order the chunks are queued, on its own thread. It also asks the system, every few megabytes, to start
+/// putting what was written on the disk, so that a later fsync waits only for the rest. The first failed write
+/// is kept (as an errno value) and the chunks after it are dropped. The descriptor stays the caller's: it is
+/// neither flushed nor closed here.
 class BackgroundFileWriter {
 public:
   /// Starts the thread; throws std::system_error when no thread can be started.
@@ -25,9 +26,9 @@ public:
   BackgroundFileWriter(const BackgroundFileWriter&) = delete;
   BackgroundFileWriter& operator=(const BackgroundFileWriter&) = delete;
 
-  /// Queues a copy of the bytes, waiting while the queue is full. Returns the errno of the first failed
+  /// Queues a copy of the records, waiting while the queue is full. Returns the errno of the first failed
   /// write so far, or 0; after a failure nothing more is queued.
-  int write(std::string_view bytes);
+  int write(std::string_view records);
   /// Waits until every queued chunk is written and stops the thread; the errno of the first failed write,
   /// or 0. Later writes are refused (EBADF, unless a write failed before).
   int finish();

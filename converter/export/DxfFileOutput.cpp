@@ -15,7 +15,7 @@
 namespace converter {
 namespace {
 
-/// Bytes collected before they are handed to the writing thread.
+/// Bytes of records collected before they are handed to the writing thread.
 constexpr size_t kBufferSize = 256 * 1024;
 /// Mode of a new file (an existing file keeps its own).
 constexpr mode_t kNewFileMode = 0644;
@@ -59,9 +59,10 @@ DxfFileOutput::DxfFileOutput(std::filesystem::path path, std::filesystem::path t
 
 DxfFileOutput::~DxfFileOutput() { discard(); }
 
-platform::Result<void> DxfFileOutput::append(std::string_view bytes) {
-  // The write itself happens on the writer's thread; a failure shows here at a later call, or in the commit.
-  if (int error = writer->write(bytes); error != 0) return systemFailure("cannot write", error);
+platform::Result<void> DxfFileOutput::appendRecords(std::string_view records) {
+  // Formatting and writing happen on the writer's thread; a failure shows here at a later call, or in the
+  // commit.
+  if (int error = writer->write(records); error != 0) return systemFailure("cannot write", error);
   return {};
 }
 

@@ -26,7 +26,7 @@ public:
   [[nodiscard]] platform::Result<void> commit();
 
 protected:
-  [[nodiscard]] platform::Result<void> append(std::string_view bytes) override;
+  [[nodiscard]] platform::Result<void> appendRecords(std::string_view records) override;
 
 private:
   DxfFileOutput(std::filesystem::path path, std::filesystem::path target, std::string temporaryPath, int descriptor);

@@ -2,8 +2,8 @@
 
 namespace converter {
 
-platform::Result<void> DxfMemoryOutput::append(std::string_view more) {
-  bytes.append(more);
+platform::Result<void> DxfMemoryOutput::appendRecords(std::string_view records) {
+  formatRecords(records, bytes);
   return {};
 }
 

@@ -16,7 +16,7 @@ public:
   [[nodiscard]] const std::string& text() const { return bytes; }
 
 protected:
-  [[nodiscard]] platform::Result<void> append(std::string_view more) override;
+  [[nodiscard]] platform::Result<void> appendRecords(std::string_view records) override;
 
 private:
   std::string bytes;

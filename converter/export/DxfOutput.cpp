@@ -1,5 +1,7 @@
 #include "converter/export/DxfOutput.h"
 
+#include <array>
+#include <string>
 #include <utility>
 
 namespace converter {
@@ -9,18 +11,35 @@ DxfOutput::DxfOutput(size_t bufferSize) : buffer(bufferSize), cursor(buffer.data
 void DxfOutput::flushBuffer() {
   std::string_view held(buffer.data(), static_cast<size_t>(cursor - buffer.data()));
   cursor = buffer.data();
-  if (failed() || held.empty()) return;
-  if (platform::Result<void> appended = append(held); !appended) firstFailure = appended.error();
+  deliver(held);
 }
 
-void DxfOutput::writeThrough(std::string_view bytes) {
+void DxfOutput::writeThrough(std::string_view text) {
   flushBuffer();
-  if (bytes.size() <= buffer.size()) {
-    cursor = std::copy(bytes.begin(), bytes.end(), cursor);
+  if (kTextRecordHeaderSize + text.size() <= room()) {
+    cursor = putTextRecord(cursor, text);
     return;
   }
-  if (failed() || bytes.empty()) return;
-  if (platform::Result<void> appended = append(bytes); !appended) firstFailure = appended.error();
+  // Larger than the buffer (or no buffer): a record of its own.
+  std::string record(kTextRecordHeaderSize + text.size(), '\0');
+  putTextRecord(record.data(), text);
+  deliver(record);
+}
+
+void DxfOutput::writeRealThrough(int16_t code, double value) {
+  flushBuffer();
+  if (kRealRecordSize <= room()) {
+    cursor = putRealRecord(cursor, code, value);
+    return;
+  }
+  std::array<char, kRealRecordSize> record;
+  putRealRecord(record.data(), code, value);
+  deliver(std::string_view(record.data(), record.size()));
+}
+
+void DxfOutput::deliver(std::string_view records) {
+  if (failed() || records.empty()) return;
+  if (platform::Result<void> appended = appendRecords(records); !appended) firstFailure = appended.error();
 }
 
 void DxfOutput::recordFailure(platform::Error error) {

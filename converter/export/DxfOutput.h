@@ -1,63 +1,78 @@
 #pragma once
 // Where a DXF file's bytes go, and the buffer that gathers them.
 
-#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include "converter/export/DxfRecordStream.h"
 #include "platform/Result.h"
 
 namespace converter {
 
-/// Where a DXF file's bytes go: a file (DxfFileOutput) or memory (DxfMemoryOutput). The error is sticky: the
-/// first failed write is kept, later writes are dropped, and whoever finishes the output reports it.
+/// Where a DXF file's bytes go: a file (DxfFileOutput) or memory (DxfMemoryOutput). What is written is
+/// gathered as records (DxfRecordStream.h) in a buffer and handed to the destination, which formats them;
+/// an output without a buffer hands over every write at once. The error is sticky: the first failed write
+/// is kept, later writes are dropped, and whoever finishes the output reports it.
 class DxfOutput {
 public:
   virtual ~DxfOutput() = default;
   DxfOutput(const DxfOutput&) = delete;
   DxfOutput& operator=(const DxfOutput&) = delete;
 
-  /// Appends the bytes, unless an earlier write failed.
-  void write(std::string_view bytes) {
+  /// Appends the text as it stands, unless an earlier write failed.
+  void write(std::string_view text) {
     // A drawing is millions of short group lines: most writes only fill the buffer.
-    if (bytes.size() <= static_cast<size_t>(limit - cursor)) {
-      cursor = std::copy(bytes.begin(), bytes.end(), cursor);
+    if (kTextRecordHeaderSize + text.size() <= room()) {
+      cursor = putTextRecord(cursor, text);
       return;
     }
-    writeThrough(bytes);
+    writeThrough(text);
   }
-  /// Room for up to size bytes at the end of the buffer, for a writer that forms a line in place and then
-  /// claims what it used; null when the buffer cannot hold that many (then write is the way).
-  [[nodiscard]] char* room(size_t size) {
-    if (size > static_cast<size_t>(limit - cursor)) {
-      flushBuffer();
-      if (size > static_cast<size_t>(limit - cursor)) return nullptr;
+  /// Appends a real group (its code line and its value with "%f").
+  void writeReal(int16_t code, double value) {
+    if (kRealRecordSize <= room()) {
+      cursor = putRealRecord(cursor, code, value);
+      return;
     }
-    return cursor;
+    writeRealThrough(code, value);
   }
-  /// Takes the bytes formed in room() up to end into the output.
-  void claim(char* end) { cursor = end; }
+  /// Room for up to size bytes of text at the end of the buffer, for a writer that forms a line in place and
+  /// then claims what it used; null when the buffer cannot hold that many (then write is the way).
+  [[nodiscard]] char* textRoom(size_t size) {
+    if (kTextRecordHeaderSize + size > room()) {
+      flushBuffer();
+      if (kTextRecordHeaderSize + size > room()) return nullptr;
+    }
+    return cursor + kTextRecordHeaderSize;
+  }
+  /// Takes the text formed in textRoom() up to end into the output.
+  void claimText(char* end) { cursor = closeTextRecord(cursor, end); }
   /// True once a write has failed.
   [[nodiscard]] bool failed() const { return firstFailure.has_value(); }
   /// The first failure; only when failed().
   [[nodiscard]] const platform::Error& failure() const { return *firstFailure; }
 
 protected:
-  /// An output that gathers up to bufferSize bytes before it appends them to the destination (0: every
-  /// write goes straight through).
+  /// An output that gathers up to bufferSize bytes of records before it hands them to the destination (0:
+  /// every write is handed over at once).
   explicit DxfOutput(size_t bufferSize = 0);
 
-  /// Appends the bytes to the destination.
-  [[nodiscard]] virtual platform::Result<void> append(std::string_view bytes) = 0;
-  /// Appends what the buffer holds, unless an earlier write failed; the buffer is empty afterwards.
+  /// Appends the DXF text of the records to the destination.
+  [[nodiscard]] virtual platform::Result<void> appendRecords(std::string_view records) = 0;
+  /// Hands what the buffer holds to the destination, unless an earlier write failed; the buffer is empty
+  /// afterwards.
   void flushBuffer();
-  /// Keeps a failure found outside append (while finishing the output), unless one is already kept.
+  /// Keeps a failure found outside appendRecords (while finishing the output), unless one is already kept.
   void recordFailure(platform::Error error);
 
 private:
-  void writeThrough(std::string_view bytes);
+  [[nodiscard]] size_t room() const { return static_cast<size_t>(limit - cursor); }
+  void writeThrough(std::string_view text);
+  void writeRealThrough(int16_t code, double value);
+  void deliver(std::string_view records);
 
   std::vector<char> buffer;
   char* cursor = nullptr;

@@ -2,51 +2,26 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <iterator>
 #include <string>
 
+#include "converter/export/DxfGroupLine.h"
 #include "converter/export/DxfNumberFormat.h"
 
 namespace converter {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-/// Group codes stand right-aligned in three columns ("  0", " 10").
-constexpr int kGroupCodeWidth = 3;
 /// The layer of an entity that has no layer name.
 constexpr std::string_view kDefaultLayer = "0";
 
 bool isControlByte(char character) { return static_cast<unsigned char>(character) < 32; }
 
-/// Room for one group line: the code line (at most seven bytes), a "%f" of any double (at most 330 bytes with
-/// its line end) and room to spare. Longer values are written piece by piece.
-constexpr size_t kGroupCapacity = 384;
-
-/// Puts the code right-aligned in three columns and its line end at `at`; returns the end.
-char* putCode(char* at, GroupCode code) {
-  const auto value = static_cast<int16_t>(code);
-  if (value >= 0 && value < 1000) {
-    // The common case, without a general conversion: every group of a drawing starts with one.
-    at[0] = value >= 100 ? static_cast<char>('0' + value / 100) : ' ';
-    at[1] = value >= 10 ? static_cast<char>('0' + value / 10 % 10) : ' ';
-    at[2] = static_cast<char>('0' + value % 10);
-    at += kGroupCodeWidth;
-  } else {
-    std::array<char, 8> digits{};
-    std::to_chars_result written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    const auto length = static_cast<int>(written.ptr - digits.data());
-    for (int pad = length; pad < kGroupCodeWidth; ++pad) *at++ = ' ';
-    at = std::copy(digits.data(), written.ptr, at);
-  }
-  return std::copy(kLineEnd.begin(), kLineEnd.end(), at);
-}
-
 /// Where one group line is formed: in the output's buffer when it has room, so that the bytes are put down
 /// once, else on the stack and then written.
 class GroupLine {
 public:
-  explicit GroupLine(DxfOutput& output) : output(output), first(output.room(kGroupCapacity)), inPlace(first != nullptr) {
+  explicit GroupLine(DxfOutput& output)
+      : output(output), first(output.textRoom(kGroupLineCapacity)), inPlace(first != nullptr) {
     if (!inPlace) first = local.data();
   }
   GroupLine(const GroupLine&) = delete;
@@ -54,12 +29,12 @@ public:
 
   [[nodiscard]] char* begin() const { return first; }
   /// The end of the room, line end included.
-  [[nodiscard]] char* limit() const { return first + kGroupCapacity; }
+  [[nodiscard]] char* limit() const { return first + kGroupLineCapacity; }
   /// Ends the line after last and hands it to the output.
   void finish(char* last) {
-    last = std::copy(kLineEnd.begin(), kLineEnd.end(), last);
+    last = std::copy(kDxfLineEnd.begin(), kDxfLineEnd.end(), last);
     if (inPlace) {
-      output.claim(last);
+      output.claimText(last);
     } else {
       output.write(std::string_view(first, static_cast<size_t>(last - first)));
     }
@@ -67,7 +42,7 @@ public:
 
 private:
   DxfOutput& output;
-  std::array<char, kGroupCapacity> local;
+  std::array<char, kGroupLineCapacity> local;
   char* first;
   bool inPlace;
 };
@@ -76,7 +51,8 @@ private:
 
 void DxfRecordWriter::writeCode(GroupCode code) {
   std::array<char, 16> line{};
-  out.write(std::string_view(line.data(), static_cast<size_t>(putCode(line.data(), code) - line.data())));
+  char* end = putGroupCode(line.data(), static_cast<int16_t>(code));
+  out.write(std::string_view(line.data(), static_cast<size_t>(end - line.data())));
 }
 
 void DxfRecordWriter::writeGroup(GroupCode code, std::string_view value) {
@@ -88,11 +64,11 @@ void DxfRecordWriter::writeGroup(GroupCode code, std::string_view value) {
   }
   // A whole group at once: the writers emit millions of groups.
   GroupLine line(out);
-  char* end = putCode(line.begin(), code);
-  if (value.size() + kLineEnd.size() > static_cast<size_t>(line.limit() - end)) {
+  char* end = putGroupCode(line.begin(), static_cast<int16_t>(code));
+  if (value.size() + kDxfLineEnd.size() > static_cast<size_t>(line.limit() - end)) {
     writeCode(code);
     out.write(value);
-    out.write(kLineEnd);
+    out.write(kDxfLineEnd);
     return;
   }
   line.finish(std::copy(value.begin(), value.end(), end));
@@ -102,15 +78,7 @@ void DxfRecordWriter::writeGroups(std::span<const FixedGroup> groups) {
   for (const FixedGroup& group : groups) writeGroup(group.code, group.value);
 }
 
-void DxfRecordWriter::writeReal(GroupCode code, double value) {
-  GroupLine line(out);
-  char* end = putReal(putCode(line.begin(), code), line.limit() - kLineEnd.size(), value);
-  if (end == nullptr) {
-    writeGroup(code, formatReal(value));
-    return;
-  }
-  line.finish(end);
-}
+void DxfRecordWriter::writeReal(GroupCode code, double value) { out.writeReal(static_cast<int16_t>(code), value); }
 
 void DxfRecordWriter::writeInteger(GroupCode code, int64_t value) { writeGroup(code, formatInteger(value)); }
 

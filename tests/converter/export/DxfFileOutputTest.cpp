@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExportTestSupport.h"
+#include "converter/export/DxfMemoryOutput.h"
 #include "platform/SystemErrors.h"
 
 namespace converter {
@@ -47,6 +48,45 @@ TEST(DxfFileOutput, CommitPutsTheWholeFileInPlace) {
   EXPECT_EQ(readText(path), expected);
   EXPECT_EQ(modeOf(path), 0644u);
   EXPECT_EQ(entryNames(folder.path()), std::vector<std::string>{"new.dxf"});
+}
+
+/// The same writes to any output: text, real groups, lines formed in place, and a text larger than any
+/// buffer, many times over so that buffers fill and are handed on between them.
+void writeMixedGroups(DxfOutput& output) {
+  const std::string large(300 * 1024, 'x');
+  for (int round = 0; round < 3000; ++round) {
+    output.write("  0\r\nVERTEX\r\n");
+    output.writeReal(10, round * 0.125);
+    output.writeReal(-5, -round / 3.0);
+    output.writeReal(1071, 1e20);
+    const std::string_view formedInPlace = " 70\r\n1\r\n";
+    if (char* room = output.textRoom(formedInPlace.size())) {
+      output.claimText(std::copy(formedInPlace.begin(), formedInPlace.end(), room));
+    } else {
+      output.write(formedInPlace);
+    }
+    if (round % 1000 == 0) output.write(large);
+  }
+}
+
+// Writes are gathered in a compact form and formatted later, on the file's writing thread; the file must hold
+// exactly the text an unbuffered output formats at once.
+TEST(DxfFileOutput, HoldsTheTextOfEveryKindOfWrite) {
+  DxfMemoryOutput memory;
+  writeMixedGroups(memory);
+  const std::string firstRound = "  0\r\nVERTEX\r\n 10\r\n0.000000\r\n -5\r\n0.000000\r\n1071\r\n"
+                                 "100000000000000000000.000000\r\n 70\r\n1\r\n";
+  EXPECT_EQ(memory.text().substr(0, firstRound.size()), firstRound);
+
+  TemporaryFolder folder;
+  std::filesystem::path path = folder.path() / "mixed.dxf";
+  platform::Result<std::unique_ptr<DxfFileOutput>> file = DxfFileOutput::create(path);
+  ASSERT_TRUE(file.ok()) << file.error().describe();
+  writeMixedGroups(*file.value());
+  ASSERT_TRUE(file.value()->commit().ok());
+  const std::string written = readText(path);
+  EXPECT_EQ(written.size(), memory.text().size());
+  EXPECT_TRUE(written == memory.text()) << "the file differs from the text formatted at once";
 }
 
 TEST(DxfFileOutput, ReplacesAnExistingFileKeepingItsModeAndLinks) {

@@ -275,7 +275,9 @@ public:
   std::string bytes;
 
 protected:
-  platform::Result<void> append(std::string_view more) override {
+  platform::Result<void> appendRecords(std::string_view records) override {
+    std::string more;
+    formatRecords(records, more);
     if (bytes.size() + more.size() > capacity) return platform::fail("no space left", "full.dxf", platform::ERROR_WRITE_FAULT);
     bytes.append(more);
     return {};
