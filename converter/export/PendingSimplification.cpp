@@ -80,8 +80,9 @@ ThreePointCircle circleThrough(WorkPoint a, WorkPoint b, WorkPoint c) {
 void optimizeLines(std::vector<PolyVertex>& vertices, double tolerance) {
   size_t count = vertices.size();
   if (count <= 2) return;
-  std::vector<PolyVertex> kept{vertices[0], vertices[1]};
-  kept.reserve(count);
+  // The kept vertices are gathered at the front of the list itself: after reading vertex `index`, at most
+  // index + 1 are kept, so no vertex is overwritten before it is read.
+  size_t kept = 2;
   // The unit vector of the current line's direction.
   auto unitToward = [](WorkPoint from, WorkPoint to) {
     double length = plugin::distance(from, to);
@@ -89,19 +90,18 @@ void optimizeLines(std::vector<PolyVertex>& vertices, double tolerance) {
   };
   WorkPoint direction = unitToward(pointOf(vertices[0]), pointOf(vertices[1]));
   for (size_t index = 2; index < count; ++index) {
-    WorkPoint from = pointOf(kept[kept.size() - 2]);
+    WorkPoint from = pointOf(vertices[kept - 2]);
     WorkPoint point = pointOf(vertices[index]);
     double length = plugin::distance(from, point);
     WorkPoint along{from.x + length * direction.x, from.y + length * direction.y};
     if (length > tolerance && plugin::distance(point, along) > tolerance) {
       // The vertex leaves the line: the last kept vertex stays, and a new line starts.
       direction = unitToward(from, point);
-      kept.push_back(vertices[index]);
-    } else {
-      kept.back() = vertices[index];
+      ++kept;
     }
+    vertices[kept - 1] = vertices[index];
   }
-  vertices = std::move(kept);
+  vertices.resize(kept);
 }
 
 void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
@@ -177,7 +177,7 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
   }
   place(last, {vertices[count - 1].x, vertices[count - 1].y, 0});
   output.resize(last + 1);
-  vertices = std::move(output);
+  vertices.swap(output);  // the caller's list keeps its room for the next path
 }
 
 }  // namespace converter
