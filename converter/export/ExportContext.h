@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "converter/export/BlockEntry.h"
+#include "converter/export/ExportPath.h"
 #include "converter/export/LineTypeEntry.h"
 #include "converter/export/PolyVertex.h"
 #include "host/sdk/HostTypes.h"
@@ -60,6 +61,8 @@ struct ExportContext {
   int32_t curWidthCode = 0;
   /// 1 when the path being written is closed.
   int16_t curClosed = 0;
+  /// The path being written, read into the same memory path after path.
+  ExportPath path;
   /// The whole-path vertex buffer for POLYLINE output; grows as a path needs.
   std::vector<PolyVertex> polyVertices;
   /// Vertices already moved out of pending for the current path (a long path emits more than 32767).

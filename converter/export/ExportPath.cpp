@@ -27,7 +27,8 @@ HostResult readExportPath(ArtHandle art, ExportPath& path) {
   if (HostResult error = paths->getPathSegmentCount(art, &count)) return error;
   if (HostResult error = paths->getPathClosed(art, &closed)) return error;
   if (HostResult error = paths->getPathGuide(art, &guide)) return error;
-  std::vector<HostPathSegment> segments(static_cast<size_t>(count < 0 ? 0 : count));
+  std::vector<HostPathSegment>& segments = path.hostSegments;
+  segments.resize(static_cast<size_t>(count < 0 ? 0 : count));
   if (!segments.empty()) {
     if (HostResult error = paths->getPathSegments(art, 0, count, segments.data())) return error;
   }

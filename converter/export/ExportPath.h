@@ -6,6 +6,7 @@
 
 #include "host/sdk/HostTypes.h"
 #include "host/sdk/PathStyleSuite.h"
+#include "host/sdk/PathSuite.h"
 #include "plugin-common/PlaneGeometry.h"
 
 namespace converter {
@@ -25,9 +26,12 @@ struct ExportPath {
   int16_t parentType = 0;
   /// Fill and stroke.
   HostPathStyle style{};
+  /// The segments as the host gives them, before they become `segments`; kept so that an ExportPath read
+  /// again for the next path needs no new memory.
+  std::vector<HostPathSegment> hostSegments;
 };
 
-/// Reads path through the held art, path and path-style suites. Returns 0, the first failing host result, or
+/// Reads path through the held art, path and path-style suites, over what path held before. Returns 0, the first failing host result, or
 /// HOST_SUITE_NOT_FOUND when a suite is not held; path is then incomplete.
 [[nodiscard]] HostResult readExportPath(ArtHandle art, ExportPath& path);
 

@@ -135,7 +135,7 @@ HostResult writeExportPath(DxfRecordWriter& writer, const ExportPath& path, ArtH
 }
 
 HostResult writePath(DxfRecordWriter& writer, ArtHandle path, ExportMode mode, std::string_view layer) {
-  ExportPath read;
+  ExportPath& read = writer.context().path;
   if (HostResult error = readExportPath(path, read)) return error;
   return writeExportPath(writer, read, path, mode, layer);
 }
