@@ -75,6 +75,7 @@ platform::Result<void> PathData::assignSegments(std::span<const PathSegment> seg
   if (segments.size() > static_cast<std::size_t>(kMaxPathSegments)) return tooManySegments();
   if (platform::Result<void> finite = checkFinite(segments); !finite) return finite;
   segmentList.assign(segments.begin(), segments.end());
+  boundsKnown = false;
   return {};
 }
 
@@ -85,6 +86,7 @@ platform::Result<void> PathData::setSegments(std::int32_t index, std::span<const
   }
   if (platform::Result<void> finite = checkFinite(segments); !finite) return finite;
   std::copy(segments.begin(), segments.end(), segmentList.begin() + index);
+  boundsKnown = false;
   return {};
 }
 
@@ -95,6 +97,7 @@ platform::Result<void> PathData::insertSegments(std::int32_t index, std::span<co
   }
   if (platform::Result<void> finite = checkFinite(segments); !finite) return finite;
   segmentList.insert(segmentList.begin() + index, segments.begin(), segments.end());
+  boundsKnown = false;
   return {};
 }
 
@@ -103,10 +106,19 @@ platform::Result<void> PathData::deleteSegments(std::int32_t index, std::int32_t
     return badParameter("segments to delete lie outside the path");
   }
   segmentList.erase(segmentList.begin() + index, segmentList.begin() + index + count);
+  boundsKnown = false;
   return {};
 }
 
 std::optional<HostRealRect> PathData::bounds() const {
+  if (!boundsKnown) {
+    knownBounds = computeBounds();
+    boundsKnown = true;
+  }
+  return knownBounds;
+}
+
+std::optional<HostRealRect> PathData::computeBounds() const {
   if (segmentList.empty()) return std::nullopt;
   double left = segmentList.front().p.h;
   double right = left;

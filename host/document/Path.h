@@ -59,7 +59,10 @@ public:
   /// Whether the last segment joins the first.
   [[nodiscard]] bool closed() const { return isClosed; }
   /// Opens or closes the path.
-  void setClosed(bool closed) { isClosed = closed; }
+  void setClosed(bool closed) {
+    isClosed = closed;
+    boundsKnown = false;  // the closing curve counts
+  }
   /// Whether the path is a guide (drawn as a guide line, not printed).
   [[nodiscard]] bool guide() const { return isGuide; }
   /// Makes the path a guide or an ordinary path.
@@ -69,9 +72,14 @@ public:
   [[nodiscard]] std::optional<HostRealRect> bounds() const;
 
 private:
+  [[nodiscard]] std::optional<HostRealRect> computeBounds() const;
+
   std::vector<PathSegment> segmentList;
   bool isClosed = false;
   bool isGuide = false;
+  // The extent, kept from the first time it is asked for after a change: exporters ask on every pass.
+  mutable bool boundsKnown = false;
+  mutable std::optional<HostRealRect> knownBounds;
 };
 
 }  // namespace host

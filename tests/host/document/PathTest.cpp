@@ -96,6 +96,29 @@ TEST(PathBounds, QuarterArcOverTheTopReachesTheCircleNotItsHandles) {
 
 TEST(PathBounds, EmptyPathHasNone) { EXPECT_FALSE(PathData{}.bounds().has_value()); }
 
+// The extent is kept once asked for; every change to the curves must be seen by the next question.
+TEST(PathBounds, FollowEveryChangeAfterTheyWereAskedFor) {
+  auto corner = [](float h, float v) { return curveSegment({h, v}, {h, v}, {h, v}); };
+  PathData path = makePath({corner(0, 0), corner(10, 0)}, false);
+  expectRectNear(*path.bounds(), {0, 0, 10, 0});
+
+  ASSERT_TRUE(path.insertSegments(2, std::vector{corner(10, 20)}));
+  expectRectNear(*path.bounds(), {0, 20, 10, 0});
+  ASSERT_TRUE(path.setSegments(0, std::vector{corner(-5, 0)}));
+  expectRectNear(*path.bounds(), {-5, 20, 10, 0});
+  ASSERT_TRUE(path.deleteSegments(2, 1));
+  expectRectNear(*path.bounds(), {-5, 0, 10, 0});
+  ASSERT_TRUE(path.assignSegments(std::vector{corner(1, 1)}));
+  expectRectNear(*path.bounds(), {1, 1, 1, 1});
+
+  // A closed single anchor draws a loop through its handles: closing it changes the extent.
+  ASSERT_TRUE(path.assignSegments(std::vector{curveSegment({0, 0}, {0, 0}, {0, 9})}));
+  expectRectNear(*path.bounds(), {0, 0, 0, 0});
+  path.setClosed(true);
+  EXPECT_GT(path.bounds()->top, 1.0f);
+  EXPECT_FALSE(PathData{}.bounds().has_value());
+}
+
 TEST(PathSegments, InsertAndDeleteKeepOrder) {
   auto at = [](HostReal h) { return cornerSegment({h, 0}); };
   PathData path = makePath({at(0), at(3)}, false);
