@@ -1,12 +1,36 @@
 #include "host/svg/NumberScanner.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <system_error>
 
 namespace host::svg {
 namespace {
 
 bool isDigit(char character) { return character >= '0' && character <= '9'; }
+
+/// Integers up to this are exact doubles.
+constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
+/// The powers of ten that are exact doubles.
+constexpr std::array<double, 23> kExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+/// The digits of a number as one integer and the count of those after the point, while they stay exact.
+struct ExactDigits {
+  std::uint64_t value = 0;
+  std::size_t fractionDigits = 0;
+  bool exact = true;
+
+  void add(char digit) {
+    if (value >= (kExactIntegerLimit - 9) / 10) {
+      exact = false;
+      return;
+    }
+    value = value * 10 + static_cast<std::uint64_t>(digit - '0');
+  }
+};
 
 }  // namespace
 
@@ -51,16 +75,27 @@ std::optional<double> NumberScanner::number() {
   // ("-.5.5") end the number where SVG says, and from_chars never sees "inf", "nan" or hexadecimal.
   std::size_t cursor = position;
   const bool plus = cursor < text.size() && text[cursor] == '+';
+  const bool negative = cursor < text.size() && text[cursor] == '-';
   if (cursor < text.size() && (text[cursor] == '+' || text[cursor] == '-')) ++cursor;
   const std::size_t mantissaStart = cursor;
-  while (cursor < text.size() && isDigit(text[cursor])) ++cursor;
+  ExactDigits exact;
+  while (cursor < text.size() && isDigit(text[cursor])) exact.add(text[cursor++]);
   bool digits = cursor > mantissaStart;
   if (cursor < text.size() && text[cursor] == '.') {
     const std::size_t fractionStart = ++cursor;
-    while (cursor < text.size() && isDigit(text[cursor])) ++cursor;
+    while (cursor < text.size() && isDigit(text[cursor])) exact.add(text[cursor++]);
     digits = digits || cursor > fractionStart;
+    exact.fractionDigits = cursor - fractionStart;
   }
   if (!digits) return std::nullopt;
+  const bool exponentFollows = cursor < text.size() && (text[cursor] == 'e' || text[cursor] == 'E');
+  if (exact.exact && !exponentFollows && exact.fractionDigits < kExactPowersOfTen.size()) {
+    // Most coordinates are short decimals: an exact integer over an exact power of ten, and the one
+    // division rounds correctly, to the same double from_chars gives.
+    const double magnitude = static_cast<double>(exact.value) / kExactPowersOfTen[exact.fractionDigits];
+    position = cursor;
+    return negative ? -magnitude : magnitude;
+  }
   bool negativeExponent = false;
   if (cursor < text.size() && (text[cursor] == 'e' || text[cursor] == 'E')) {
     std::size_t exponent = cursor + 1;

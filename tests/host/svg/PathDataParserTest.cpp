@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "host/svg/NumberScanner.h"
 
 namespace host::svg {
 namespace {
@@ -142,6 +148,43 @@ TEST(SvgPathDataParser, KeepsTheGeometryBeforeABreak) {
   ASSERT_TRUE(parsed.error.has_value());
   ASSERT_EQ(parsed.geometry.size(), 1u);
   EXPECT_EQ(parsed.geometry[0].curves.size(), 1u);
+}
+
+}  // namespace
+}  // namespace host::svg
+
+namespace host::svg {
+namespace {
+
+// Short decimals are read by a fast exact path, the rest by the general conversion; every number must come
+// out as the correctly rounded double, bit for bit what std::from_chars gives.
+TEST(SvgNumbers, DecimalsReadExactlyAsTheGeneralConversionReadsThem) {
+  std::vector<std::string> texts = {"0",        "-0",         "+7",          "0.1",      "-.5",        "12.",
+                                    "1e3",      "1.5E-3",     "3.14159265358979323846", "9007199254740993",
+                                    "0.30000000000000004",    "123456789012345.678",   "1e-400",  "4.9e-324",
+                                    "0.0000000000000000000001", "00000000000000000000001.5"};
+  std::mt19937_64 random(20261210);
+  for (int draw = 0; draw < 20000; ++draw) {
+    const int integerDigits = static_cast<int>(random() % 12);
+    const int fractionDigits = static_cast<int>(random() % 24);
+    std::string text = random() % 2 == 0 ? "-" : "";
+    for (int digit = 0; digit < integerDigits; ++digit) text += static_cast<char>('0' + random() % 10);
+    if (fractionDigits > 0 || integerDigits == 0) text += '.';
+    for (int digit = 0; digit < fractionDigits || (integerDigits == 0 && digit == 0); ++digit) {
+      text += static_cast<char>('0' + random() % 10);
+    }
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    std::optional<double> read = parseNumber(text);
+    ASSERT_TRUE(read.has_value()) << text;
+    const char* first = text.data() + (text.front() == '+' ? 1 : 0);
+    double expected = 0;
+    const std::from_chars_result parsed = std::from_chars(first, text.data() + text.size(), expected);
+    if (parsed.ec == std::errc::result_out_of_range) expected = 0;  // too small reads as zero
+    EXPECT_EQ(std::signbit(*read), std::signbit(expected) && parsed.ec == std::errc()) << text;
+    EXPECT_EQ(*read, expected) << text;
+  }
 }
 
 }  // namespace
