@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace converter {
 namespace {
@@ -47,6 +48,28 @@ SweepChoice sweepChoice(WorkPoint centre, WorkPoint start, WorkPoint end, WorkPo
     viaOnShorter = crossProduct(s, v) == 0 && s.x * v.x + s.y * v.y > 0;
   }
   return viaOnShorter ? SweepChoice{shorter, longer} : SweepChoice{longer, shorter};
+}
+
+/// The slope below which a turn of more than a half turn less kMergedArcSweepLimit stays under that limit.
+const double kMergeLimitSlope = std::tan(std::numbers::pi - kMergedArcSweepLimit);
+
+/// Whether the arc about centre from start through via to end sweeps less than kMergedArcSweepLimit, as
+/// std::fabs(sweepThrough(...)) < kMergedArcSweepLimit, tested on the vectors without taking the angle: the arc
+/// through via must be the shorter one (the longer sweeps a half turn or more), and the shorter one's turn must
+/// stay below the limit, which it does unless start and end point nearly opposite ways.
+bool sweepsBelowMergeLimit(WorkPoint centre, WorkPoint start, WorkPoint end, WorkPoint via) {
+  WorkPoint s{start.x - centre.x, start.y - centre.y};
+  WorkPoint e{end.x - centre.x, end.y - centre.y};
+  WorkPoint v{via.x - centre.x, via.y - centre.y};
+  double cross = crossProduct(s, e);
+  double dot = s.x * e.x + s.y * e.y;
+  if (cross == 0) {
+    // One direction (no turn, and via must lie that way) or opposite ones (a half turn).
+    return dot >= 0 && crossProduct(s, v) == 0 && s.x * v.x + s.y * v.y > 0;
+  }
+  bool viaOnShorter = cross > 0 ? crossProduct(s, v) >= 0 && crossProduct(v, e) >= 0
+                                : crossProduct(s, v) <= 0 && crossProduct(v, e) <= 0;
+  return viaOnShorter && (dot >= 0 || std::fabs(cross) > -dot * kMergeLimitSlope);
 }
 
 }  // namespace
@@ -128,8 +151,7 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
     WorkPoint first = pointOf(vertices[start]);
     WorkPoint middle = pointOf(vertices[start + 1]);
     WorkPoint end = pointOf(vertices[start + 2]);
-    if (onPrevious(end) &&
-        std::fabs(sweepThrough(previous.centre, previousFirst, end, previousMiddle)) < kMergedArcSweepLimit) {
+    if (onPrevious(end) && sweepsBelowMergeLimit(previous.centre, previousFirst, end, previousMiddle)) {
       // The triple continues the arc before it: one arc from that arc's start.
       first = previousFirst;
       middle = previousMiddle;
