@@ -43,8 +43,12 @@ constexpr std::array<PaletteColor, kFirstHueIndex> kFirstEntries{{
 }};
 constexpr std::array<uint8_t, 6> kGrays{42, 84, 127, 170, 212, 255};
 
-/// Colours whose palette numbers are remembered.
+/// Colours whose palette numbers are remembered, and the multiplicative hash that places them (Knuth's
+/// factor; the top six bits of the product index the 64 entries).
 constexpr size_t kRememberedColors = 64;
+constexpr uint32_t kColorHashFactor = 2654435761u;
+constexpr int kColorHashShift = 32 - 6;
+static_assert(kRememberedColors == size_t{1} << (32 - kColorHashShift));
 
 struct Rgb {
   int red;
@@ -154,7 +158,10 @@ int16_t colorNumber(const HostColor& color) {
     int16_t number = 0;
   };
   static std::array<Answer, kRememberedColors> answers;
-  Answer& remembered = answers[static_cast<size_t>(wanted.red * 7 + wanted.green * 3 + wanted.blue) % answers.size()];
+  // The packed colour, spread over the table by a multiplicative hash: plain sums put the drawing colours
+  // (black, and pure reds, greens and blues) in one slot.
+  const auto packed = static_cast<uint32_t>((wanted.red << 16) | (wanted.green << 8) | wanted.blue);
+  Answer& remembered = answers[(packed * kColorHashFactor) >> kColorHashShift];
   if (wanted.red == remembered.wanted.red && wanted.green == remembered.wanted.green &&
       wanted.blue == remembered.wanted.blue) {
     return remembered.number;
