@@ -97,7 +97,7 @@ ThreePointCircle circleThrough(WorkPoint a, WorkPoint b, WorkPoint c) {
   if (!(std::fabs(cross) > kCollinearSine * std::sqrt(b2 * c2))) return {};
   double ux = (cy * b2 - by * c2) / (2 * cross);
   double uy = (bx * c2 - cx * b2) / (2 * cross);
-  return {{a.x + ux, a.y + uy}, std::hypot(ux, uy), true};
+  return {{a.x + ux, a.y + uy}, std::sqrt(ux * ux + uy * uy), true};
 }
 
 void optimizeLines(std::vector<PolyVertex>& vertices, double tolerance) {
