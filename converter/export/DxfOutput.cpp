@@ -37,6 +37,17 @@ void DxfOutput::writeRealThrough(int16_t code, double value) {
   deliver(std::string_view(record.data(), record.size()));
 }
 
+void DxfOutput::writeGroupThrough(int16_t code, std::string_view value) {
+  flushBuffer();
+  if (kGroupRecordHeaderSize + value.size() <= room()) {
+    cursor = putGroupRecord(cursor, code, value);
+    return;
+  }
+  std::string record(kGroupRecordHeaderSize + value.size(), '\0');
+  putGroupRecord(record.data(), code, value);
+  deliver(record);
+}
+
 void DxfOutput::deliver(std::string_view records) {
   if (failed() || records.empty()) return;
   if (platform::Result<void> appended = appendRecords(records); !appended) firstFailure = appended.error();

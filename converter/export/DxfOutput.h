@@ -39,17 +39,14 @@ public:
     }
     writeRealThrough(code, value);
   }
-  /// Room for up to size bytes of text at the end of the buffer, for a writer that forms a line in place and
-  /// then claims what it used; null when the buffer cannot hold that many (then write is the way).
-  [[nodiscard]] char* textRoom(size_t size) {
-    if (kTextRecordHeaderSize + size > room()) {
-      flushBuffer();
-      if (kTextRecordHeaderSize + size > room()) return nullptr;
+  /// Appends a group with a text value (its code line and its value line).
+  void writeGroup(int16_t code, std::string_view value) {
+    if (kGroupRecordHeaderSize + value.size() <= room()) {
+      cursor = putGroupRecord(cursor, code, value);
+      return;
     }
-    return cursor + kTextRecordHeaderSize;
+    writeGroupThrough(code, value);
   }
-  /// Takes the text formed in textRoom() up to end into the output.
-  void claimText(char* end) { cursor = closeTextRecord(cursor, end); }
   /// True once a write has failed.
   [[nodiscard]] bool failed() const { return firstFailure.has_value(); }
   /// The first failure; only when failed().
@@ -72,6 +69,7 @@ private:
   [[nodiscard]] size_t room() const { return static_cast<size_t>(limit - cursor); }
   void writeThrough(std::string_view text);
   void writeRealThrough(int16_t code, double value);
+  void writeGroupThrough(int16_t code, std::string_view value);
   void deliver(std::string_view records);
 
   std::vector<char> buffer;

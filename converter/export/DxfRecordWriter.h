@@ -63,8 +63,6 @@ public:
   [[nodiscard]] bool failed() const { return out.failed(); }
 
 private:
-  void writeCode(GroupCode code);
-
   DxfOutput& out;
   ExportContext& exportContext;
   const plugin::ConverterOptions& converterOptions;

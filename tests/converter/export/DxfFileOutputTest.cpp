@@ -50,8 +50,8 @@ TEST(DxfFileOutput, CommitPutsTheWholeFileInPlace) {
   EXPECT_EQ(entryNames(folder.path()), std::vector<std::string>{"new.dxf"});
 }
 
-/// The same writes to any output: text, real groups, lines formed in place, and a text larger than any
-/// buffer, many times over so that buffers fill and are handed on between them.
+/// The same writes to any output: text, real groups, text groups (one with line breaks in its value), and
+/// a text and a group larger than any buffer, many times over so that buffers fill and are handed on.
 void writeMixedGroups(DxfOutput& output) {
   const std::string large(300 * 1024, 'x');
   for (int round = 0; round < 3000; ++round) {
@@ -59,13 +59,12 @@ void writeMixedGroups(DxfOutput& output) {
     output.writeReal(10, round * 0.125);
     output.writeReal(-5, -round / 3.0);
     output.writeReal(1071, 1e20);
-    const std::string_view formedInPlace = " 70\r\n1\r\n";
-    if (char* room = output.textRoom(formedInPlace.size())) {
-      output.claimText(std::copy(formedInPlace.begin(), formedInPlace.end(), room));
-    } else {
-      output.write(formedInPlace);
+    output.writeGroup(70, "1");
+    output.writeGroup(1, "two\r\nlines");
+    if (round % 1000 == 0) {
+      output.write(large);
+      output.writeGroup(1000, large);
     }
-    if (round % 1000 == 0) output.write(large);
   }
 }
 
@@ -75,7 +74,7 @@ TEST(DxfFileOutput, HoldsTheTextOfEveryKindOfWrite) {
   DxfMemoryOutput memory;
   writeMixedGroups(memory);
   const std::string firstRound = "  0\r\nVERTEX\r\n 10\r\n0.000000\r\n -5\r\n0.000000\r\n1071\r\n"
-                                 "100000000000000000000.000000\r\n 70\r\n1\r\n";
+                                 "100000000000000000000.000000\r\n 70\r\n1\r\n  1\r\ntwolines\r\n";
   EXPECT_EQ(memory.text().substr(0, firstRound.size()), firstRound);
 
   TemporaryFolder folder;
