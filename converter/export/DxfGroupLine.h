@@ -10,8 +10,8 @@ namespace converter {
 
 /// The end of every line of a DXF file.
 inline constexpr std::string_view kDxfLineEnd = "\r\n";
-/// Room for one group's two lines: the code line (at most eight bytes), a "%f" of any double (at most 317
-/// bytes) and its line end, with room to spare. Longer values are written piece by piece.
+/// Room for a real group's two lines: the code line (at most eight bytes), a "%f" of any double (at most 317
+/// bytes) and its line end, with room to spare.
 inline constexpr size_t kGroupLineCapacity = 384;
 
 /// Puts the code right-aligned in three columns ("  0", " 10") and its line end at `at`; returns the end.

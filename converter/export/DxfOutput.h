@@ -39,7 +39,8 @@ public:
     }
     writeRealThrough(code, value);
   }
-  /// Appends a group with a text value (its code line and its value line).
+  /// Appends a group with a text value (its code line and its value line; bytes below 32 are left out of the
+  /// value when it is formatted).
   void writeGroup(int16_t code, std::string_view value) {
     if (kGroupRecordHeaderSize + value.size() <= room()) {
       cursor = putGroupRecord(cursor, code, value);
