@@ -50,7 +50,8 @@ SweepChoice sweepChoice(WorkPoint centre, WorkPoint start, WorkPoint end, WorkPo
   return viaOnShorter ? SweepChoice{shorter, longer} : SweepChoice{longer, shorter};
 }
 
-/// The slope below which a turn of more than a half turn less kMergedArcSweepLimit stays under that limit.
+/// tan(π − kMergedArcSweepLimit): a turn of more than a right angle (dot < 0) stays below the limit while
+/// |cross| > −dot × this slope.
 const double kMergeLimitSlope = std::tan(std::numbers::pi - kMergedArcSweepLimit);
 
 /// Whether the arc about centre from start through via to end sweeps less than kMergedArcSweepLimit, as
