@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "installer/commands/FileCommands.h"
-#include "installer/run/SetupRun.h"
-#include "installer/ui/HeadlessUi.h"
+#include "tests/installer/SetupRunFixture.h"
 #include "tests/installer/SzddWriter.h"
 #include "tests/platform/TestSupport.h"
 
@@ -19,41 +17,15 @@ namespace {
 namespace fs = std::filesystem;
 using platform::test::entryNames;
 using platform::test::readText;
-using platform::test::ScopedEnvironment;
-using platform::test::TemporaryFolder;
 using platform::test::writeText;
 
-class FileCommandRun : public ::testing::Test {
+class FileCommandRun : public SetupRunFixture {
 protected:
-  void SetUp() override {
-    fs::create_directories(setupDirectory);
-    ASSERT_TRUE(drives.prepare().ok());
-    environment.set("PLATFORM_FREE_SPACE", "C=100000");
-  }
-
   RunOutcome run(const std::string& configuration, const std::string& answersText, std::string& log) {
-    writeText(setupDirectory / "WENDRIX.INI", configuration);
-    platform::Result<Answers> answers = parseAnswers(answersText, "answers");
-    platform::Result<installer::Setup> setup = openSetup(setupDirectory);
-    EXPECT_TRUE(answers.ok() && setup.ok());
-    if (!answers || !setup) return {};
-    std::FILE* logFile = std::tmpfile();
-    RunLog runLog(logFile);
-    HeadlessUi ui(*answers, setup->config, runLog);
-    RunOutcome outcome = runSetup(*setup, drives, ui, commandTable());
-    std::rewind(logFile);
-    char chunk[4096];
-    while (size_t read = std::fread(chunk, 1, sizeof chunk, logFile)) log.append(chunk, read);
-    std::fclose(logFile);
-    return outcome;
+    RunResult result = SetupRunFixture::run(configuration, answersText, commandTable());
+    log += result.log;
+    return result.outcome;
   }
-
-  fs::path cDrive() const { return folder.path() / "root" / "c"; }
-
-  TemporaryFolder folder;
-  fs::path setupDirectory = folder.path() / "media" / "DISK1";
-  platform::DriveMap drives{folder.path() / "root"};
-  ScopedEnvironment environment;
 };
 
 const std::string kConfiguration =

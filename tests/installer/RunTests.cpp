@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,7 +11,7 @@
 #include "installer/run/ExistingInstallation.h"
 #include "installer/run/SetupRun.h"
 #include "installer/script/Script.h"
-#include "installer/ui/HeadlessUi.h"
+#include "tests/installer/SetupRunFixture.h"
 #include "tests/platform/TestSupport.h"
 
 namespace installer {
@@ -20,8 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::test::readText;
-using platform::test::ScopedEnvironment;
-using platform::test::TemporaryFolder;
 using platform::test::writeText;
 
 // What the test commands saw, one entry per step.
@@ -73,46 +70,19 @@ constexpr CommandEntry kTestCommands[] = {
     {"QUIT", testAbort},
 };
 
-struct RunResult {
-  RunOutcome outcome;
-  std::string log;
-};
+using test::RunResult;
 
-class InstallerRun : public ::testing::Test {
+class InstallerRun : public test::SetupRunFixture {
 protected:
   void SetUp() override {
     recordedSteps.clear();
-    fs::create_directories(setupDirectory);
-    ASSERT_TRUE(drives.prepare().ok());
-    environment.set("PLATFORM_FREE_SPACE", "C=100000");
+    SetupRunFixture::SetUp();
   }
 
   RunResult run(const std::string& configuration, const std::string& answersText,
                 std::span<const CommandEntry> table = kTestCommands) {
-    writeText(setupDirectory / "WENDRIX.INI", configuration);
-    RunResult result;
-    platform::Result<Answers> answers = parseAnswers(answersText, "answers");
-    EXPECT_TRUE(answers.ok()) << answers.error().describe();
-    platform::Result<installer::Setup> setup = openSetup(setupDirectory);
-    EXPECT_TRUE(setup.ok());
-    if (!answers || !setup) return result;
-    std::FILE* logFile = std::tmpfile();
-    RunLog log(logFile);
-    HeadlessUi ui(*answers, setup->config, log);
-    result.outcome = runSetup(*setup, drives, ui, table);
-    std::rewind(logFile);
-    char chunk[4096];
-    while (size_t read = std::fread(chunk, 1, sizeof chunk, logFile)) result.log.append(chunk, read);
-    std::fclose(logFile);
-    return result;
+    return SetupRunFixture::run(configuration, answersText, table);
   }
-
-  fs::path cDrive() const { return folder.path() / "root" / "c"; }
-
-  TemporaryFolder folder;
-  fs::path setupDirectory = folder.path() / "media" / "DISK1";
-  platform::DriveMap drives{folder.path() / "root"};
-  ScopedEnvironment environment;
 };
 
 const std::string kGeneral =
