@@ -8,19 +8,19 @@
 #include <cstring>
 #include <string>
 
+#include "platform/SystemErrors.h"
+
 namespace platform {
 namespace {
 
 constexpr const char* kAttributeName = "user.platform.attributes";
-constexpr int32_t kFileNotFound = 2;
-constexpr int32_t kAccessDenied = 5;
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 // The attributes that live in the extended attribute.
 constexpr uint32_t kStoredBits = ATTRIBUTE_HIDDEN | ATTRIBUTE_SYSTEM | ATTRIBUTE_ARCHIVE | ATTRIBUTE_TEMPORARY;
 
 Error systemError(const std::filesystem::path& path, const std::string& what, int errorNumber) {
   return fail(what + ": " + std::strerror(errorNumber), path.string(),
-              errorNumber == ENOENT || errorNumber == ENOTDIR ? kFileNotFound : kAccessDenied);
+              errorNumber == ENOENT || errorNumber == ENOTDIR ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED);
 }
 
 // The stored bits; 0 when the file has none or the file system keeps no extended attributes.

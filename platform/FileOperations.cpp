@@ -13,17 +13,13 @@
 #include <vector>
 
 #include "platform/FileAttributes.h"
+#include "platform/SystemErrors.h"
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int32_t kFileNotFound = 2;
-constexpr int32_t kAccessDenied = 5;
-constexpr int32_t kWriteFault = 29;
-constexpr int32_t kFileExists = 80;
-constexpr int32_t kDirectoryNotEmpty = 145;
 constexpr const char* kAttributeName = "user.platform.attributes";
 constexpr size_t kCopyChunk = size_t{1} << 30;
 constexpr size_t kBufferSize = size_t{1} << 20;
@@ -32,17 +28,17 @@ int32_t windowsCode(int errorNumber) {
   switch (errorNumber) {
     case ENOENT:
     case ENOTDIR:
-      return kFileNotFound;
+      return ERROR_FILE_NOT_FOUND;
     case EEXIST:
-      return kFileExists;
+      return ERROR_FILE_EXISTS;
     case ENOTEMPTY:
-      return kDirectoryNotEmpty;
+      return ERROR_DIR_NOT_EMPTY;
     case ENOSPC:
     case EIO:
     case EDQUOT:
-      return kWriteFault;
+      return ERROR_WRITE_FAULT;
     default:
-      return kAccessDenied;
+      return ERROR_ACCESS_DENIED;
   }
 }
 
@@ -127,13 +123,13 @@ Result<void> copyFile(const fs::path& source, const fs::path& destination, Copie
   if (input.value < 0) return systemError(source, "cannot open the file to copy", errno);
   struct stat status {};
   if (fstat(input.value, &status) != 0) return systemError(source, "cannot read the file to copy", errno);
-  if (!S_ISREG(status.st_mode)) return fail("not a file", source.string(), kAccessDenied);
+  if (!S_ISREG(status.st_mode)) return fail("not a file", source.string(), ERROR_ACCESS_DENIED);
   (void)posix_fadvise(input.value, 0, 0, POSIX_FADV_SEQUENTIAL);  // a hint only: reading ahead further
 
   struct stat existing {};
   if (stat(destination.c_str(), &existing) == 0) {
-    if (S_ISDIR(existing.st_mode)) return fail("a directory is in the way", destination.string(), kAccessDenied);
-    if (isReadOnly(destination)) return fail("the file is read-only", destination.string(), kAccessDenied);
+    if (S_ISDIR(existing.st_mode)) return fail("a directory is in the way", destination.string(), ERROR_ACCESS_DENIED);
+    if (isReadOnly(destination)) return fail("the file is read-only", destination.string(), ERROR_ACCESS_DENIED);
     if (existing.st_dev == status.st_dev && existing.st_ino == status.st_ino) return {};
     // The old file stays whole until the new one is complete: copy beside it, then rename over it.
     std::string temporary = destination.string() + ".tmp-XXXXXX";
@@ -170,8 +166,8 @@ Result<void> appendFile(const fs::path& source, const fs::path& destination) {
   if (input.value < 0) return systemError(source, "cannot open the file to append", errno);
   struct stat status {};
   if (fstat(input.value, &status) != 0) return systemError(source, "cannot read the file to append", errno);
-  if (!S_ISREG(status.st_mode)) return fail("not a file", source.string(), kAccessDenied);
-  if (isReadOnly(destination)) return fail("the file is read-only", destination.string(), kAccessDenied);
+  if (!S_ISREG(status.st_mode)) return fail("not a file", source.string(), ERROR_ACCESS_DENIED);
+  if (isReadOnly(destination)) return fail("the file is read-only", destination.string(), ERROR_ACCESS_DENIED);
   Descriptor output(open(destination.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
   if (output.value < 0) return systemError(destination, "cannot open the file to append to", errno);
   off_t oldLength = lseek(output.value, 0, SEEK_END);
@@ -189,8 +185,8 @@ Result<void> appendFile(const fs::path& source, const fs::path& destination) {
 Result<void> deleteFile(const fs::path& path) {
   struct stat status {};
   if (lstat(path.c_str(), &status) != 0) return systemError(path, "cannot delete the file", errno);
-  if (S_ISDIR(status.st_mode)) return fail("a directory, not a file", path.string(), kAccessDenied);
-  if (!S_ISLNK(status.st_mode) && isReadOnly(path)) return fail("the file is read-only", path.string(), kAccessDenied);
+  if (S_ISDIR(status.st_mode)) return fail("a directory, not a file", path.string(), ERROR_ACCESS_DENIED);
+  if (!S_ISLNK(status.st_mode) && isReadOnly(path)) return fail("the file is read-only", path.string(), ERROR_ACCESS_DENIED);
   if (unlink(path.c_str()) != 0) return systemError(path, "cannot delete the file", errno);
   return {};
 }
@@ -209,8 +205,8 @@ Result<void> moveFile(const fs::path& source, const fs::path& destination) {
 
   struct stat status {};
   if (lstat(source.c_str(), &status) != 0) return systemError(source, "cannot move the file", errno);
-  if (!S_ISREG(status.st_mode)) return fail("a directory cannot move to another drive", source.string(), kAccessDenied);
-  if (isReadOnly(source)) return fail("the file is read-only", source.string(), kAccessDenied);
+  if (!S_ISREG(status.st_mode)) return fail("a directory cannot move to another drive", source.string(), ERROR_ACCESS_DENIED);
+  if (isReadOnly(source)) return fail("the file is read-only", source.string(), ERROR_ACCESS_DENIED);
   if (lstat(destination.c_str(), &status) == 0) return systemError(destination, "cannot move there", EEXIST);
   if (Result<void> copied = copyFile(source, destination); !copied) return copied;
   if (unlink(source.c_str()) != 0) {
