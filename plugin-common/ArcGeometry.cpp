@@ -27,6 +27,17 @@ bool normalIsVertical(ArtPoint anchor, ArtPoint handle, ArcTolerance tolerance) 
 /// The slope of the normal to the handle from `from` to `to`.
 double normalSlope(WorkPoint from, WorkPoint to) { return -(to.x - from.x) / (to.y - from.y); }
 
+/// Where the line through p with slope gp meets the line through q with slope gq; a line flagged vertical is
+/// x = its point's x (its slope is not used). The lines are neither parallel nor both vertical.
+WorkPoint linesMeet(WorkPoint p, double gp, bool pVertical, WorkPoint q, double gq, bool qVertical) {
+  if (pVertical) return {p.x, gq * (p.x - q.x) + q.y};
+  if (qVertical) return {q.x, gp * (q.x - p.x) + p.y};
+  double cp = p.y - gp * p.x;
+  double cq = q.y - gq * q.x;
+  double x = (cp - cq) / (gq - gp);
+  return {x, gp * x + cp};
+}
+
 /// An angle made non-negative by adding 2π.
 double nonNegative(double angle) { return angle < 0 ? angle + kTwoPi : angle; }
 
@@ -44,17 +55,7 @@ SegmentCircle circleFromSegment(const PathSegment& s, const PathSegment& t, ArcT
   double g2 = secondVertical ? 0 : normalSlope(p2, p3);
   if (!firstVertical && !secondVertical && g1 == g2) return {};
 
-  WorkPoint centre;
-  if (firstVertical) {
-    centre = {p0.x, g2 * (p0.x - p3.x) + p3.y};
-  } else if (secondVertical) {
-    centre = {p3.x, g1 * (p3.x - p0.x) + p0.y};
-  } else {
-    double c1 = p0.y - g1 * p0.x;
-    double c2 = p3.y - g2 * p3.x;
-    double x = (c1 - c2) / (g2 - g1);
-    centre = {x, g1 * x + c1};
-  }
+  WorkPoint centre = linesMeet(p0, g1, firstVertical, p3, g2, secondVertical);
   double r1 = distance(centre, p0);
   double r2 = distance(centre, p3);
   double allowed = tolerance == ArcTolerance::CONVERTER ? r1 * kConverterRadiusFactor
@@ -105,19 +106,9 @@ bool arcToBezier(WorkPoint centre, WorkPoint a, WorkPoint b, PathSegment& s, Pat
   if (tangentAVertical && tangentBVertical) return false;
   double slopeA = tangentAVertical ? 0 : -(centre.x - a.x) / (centre.y - a.y);
   double slopeB = tangentBVertical ? 0 : -(centre.x - b.x) / (centre.y - b.y);
-  WorkPoint corner;
-  if (tangentAVertical) {
-    corner = {a.x, slopeB * (a.x - b.x) + b.y};
-  } else if (tangentBVertical) {
-    corner = {b.x, slopeA * (b.x - a.x) + a.y};
-  } else {
-    // Parallel tangents (a half turn) have no corner.
-    if (slopeA == slopeB) return false;
-    double ca = a.y - slopeA * a.x;
-    double cb = b.y - slopeB * b.x;
-    double x = (ca - cb) / (slopeB - slopeA);
-    corner = {x, slopeA * x + ca};
-  }
+  // Parallel tangents (a half turn) have no corner.
+  if (!tangentAVertical && !tangentBVertical && slopeA == slopeB) return false;
+  WorkPoint corner = linesMeet(a, slopeA, tangentAVertical, b, slopeB, tangentBVertical);
 
   double alpha = angleTo(centre, a);
   double beta = angleTo(centre, b);
