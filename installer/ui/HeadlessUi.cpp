@@ -1,6 +1,9 @@
 #include "installer/ui/HeadlessUi.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
 
 #include "installer/script/Language.h"
 
@@ -42,6 +45,21 @@ std::string buttonList(const std::vector<ButtonCode>& buttons) {
   return out;
 }
 
+/// Switches on exactly the numbered choices the answers name (numbers 0 to 255, as the answers file allows);
+/// each must be declared by the configuration.
+platform::Result<void> switchOnExactly(const std::vector<int>& numbers, const std::array<Choice, kChoiceLimit>& declared,
+                                       std::array<bool, kChoiceLimit>& on, std::string_view what) {
+  on.fill(false);
+  for (int number : numbers) {
+    if (!declared[static_cast<size_t>(number)].exists) {
+      return platform::fail("the answers switch on " + std::string(what) + " " + std::to_string(number) +
+                            ", which the configuration does not declare");
+    }
+    on[static_cast<size_t>(number)] = true;
+  }
+  return {};
+}
+
 }  // namespace
 
 HeadlessUi::HeadlessUi(const Answers& answers, const SetupConfig& config, RunLog& log)
@@ -73,23 +91,17 @@ platform::Result<void> HeadlessUi::applyChoices(SetupControls& controls) const {
     }
   }
   if (answers.modes) {
-    controls.selection.modeOn.fill(false);
-    for (int number : *answers.modes) {
-      if (!config.modes[static_cast<size_t>(number)].exists) {
-        return platform::fail("the answers switch on install mode " + std::to_string(number) +
-                              ", which the configuration does not declare");
-      }
-      controls.selection.modeOn[static_cast<size_t>(number)] = true;
+    if (platform::Result<void> switched =
+            switchOnExactly(*answers.modes, config.modes, controls.selection.modeOn, "install mode");
+        !switched) {
+      return switched;
     }
   }
   if (answers.options) {
-    controls.selection.optionOn.fill(false);
-    for (int number : *answers.options) {
-      if (!config.options[static_cast<size_t>(number)].exists) {
-        return platform::fail("the answers switch on option " + std::to_string(number) +
-                              ", which the configuration does not declare");
-      }
-      controls.selection.optionOn[static_cast<size_t>(number)] = true;
+    if (platform::Result<void> switched =
+            switchOnExactly(*answers.options, config.options, controls.selection.optionOn, "option");
+        !switched) {
+      return switched;
     }
   }
   if (answers.directory) controls.directory = *answers.directory;
