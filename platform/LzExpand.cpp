@@ -74,6 +74,14 @@ Result<bool> hasSignature(const fs::path& path) {
          (bytes.size() >= 7 && bytes.substr(0, 7) == std::string_view("SZ \x88\xF0\x27\x33", 7));
 }
 
+/// Why the decompressor could not open the file, after a failed open.
+Error openFailure(msszdd_decompressor* decompressor, const fs::path& path) {
+  if (decompressor->last_error(decompressor) == MSPACK_ERR_OPEN) {
+    return fail("cannot read the file", path.string(), LZ_ERROR_BAD_INPUT);
+  }
+  return fail("the compressed file's header is damaged or cut off", path.string(), LZ_ERROR_READ);
+}
+
 }  // namespace
 
 Result<std::optional<CompressedFileHeader>> readCompressedHeader(const fs::path& path) {
@@ -84,11 +92,7 @@ Result<std::optional<CompressedFileHeader>> readCompressedHeader(const fs::path&
   if (!decompressor) return decompressor.error();
   msszdd_decompressor* raw = decompressor->get();
   OpenedFile file(raw, raw->open(raw, path.c_str()));
-  if (file.header == nullptr) {
-    int error = raw->last_error(raw);
-    if (error == MSPACK_ERR_OPEN) return fail("cannot read the file", path.string(), LZ_ERROR_BAD_INPUT);
-    return fail("the compressed file's header is damaged or cut off", path.string(), LZ_ERROR_READ);
-  }
+  if (file.header == nullptr) return openFailure(raw, path);
   CompressedFileHeader header;
   header.expandedLength = static_cast<uint64_t>(file.header->length);
   header.lastCharacter = file.header->missing_char;
@@ -120,11 +124,7 @@ Result<void> expandFile(const fs::path& source, const fs::path& destination) {
   if (!decompressor) return decompressor.error();
   msszdd_decompressor* raw = decompressor->get();
   OpenedFile file(raw, raw->open(raw, source.c_str()));
-  if (file.header == nullptr) {
-    int error = raw->last_error(raw);
-    if (error == MSPACK_ERR_OPEN) return fail("cannot read the file", source.string(), LZ_ERROR_BAD_INPUT);
-    return fail("the compressed file's header is damaged or cut off", source.string(), LZ_ERROR_READ);
-  }
+  if (file.header == nullptr) return openFailure(raw, source);
 
   struct stat existing {};
   if (stat(destination.c_str(), &existing) == 0 && (S_ISDIR(existing.st_mode) || isReadOnly(destination))) {
