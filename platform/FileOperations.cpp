@@ -116,6 +116,16 @@ bool copyContent(int input, const struct stat& source, int output, CopiedAttribu
   return futimens(output, times) == 0;
 }
 
+// copyContent, then closing output; 0, or the errno of the first step that failed.
+int copyAndClose(int input, const struct stat& source, Descriptor& output, CopiedAttributes attributes) {
+  if (!copyContent(input, source, output.value, attributes)) {
+    int copyError = errno;
+    (void)output.closeNow();  // the copy is thrown away
+    return copyError;
+  }
+  return output.closeNow() ? 0 : errno;
+}
+
 }  // namespace
 
 Result<void> copyFile(const fs::path& source, const fs::path& destination, CopiedAttributes attributes) {
@@ -135,14 +145,9 @@ Result<void> copyFile(const fs::path& source, const fs::path& destination, Copie
     std::string temporary = destination.string() + ".tmp-XXXXXX";
     Descriptor output(mkostemp(temporary.data(), O_CLOEXEC));
     if (output.value < 0) return systemError(destination, "cannot create a file beside", errno);
-    bool copied = copyContent(input.value, status, output.value, attributes);
-    int copyError = errno;
-    if (!output.closeNow() && copied) {
-      copied = false;
-      copyError = errno;
-    }
-    if (copied && std::rename(temporary.c_str(), destination.c_str()) == 0) return {};
-    if (copied) copyError = errno;
+    int copyError = copyAndClose(input.value, status, output, attributes);
+    if (copyError == 0 && std::rename(temporary.c_str(), destination.c_str()) == 0) return {};
+    if (copyError == 0) copyError = errno;
     unlink(temporary.c_str());
     return systemError(destination, "cannot copy " + source.string(), copyError);
   }
@@ -150,13 +155,8 @@ Result<void> copyFile(const fs::path& source, const fs::path& destination, Copie
   mode_t creationMode = (status.st_mode & 0777) | (attributes == CopiedAttributes::NORMAL ? S_IWUSR : 0);
   Descriptor output(open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, creationMode));
   if (output.value < 0) return systemError(destination, "cannot create the copy", errno);
-  bool copied = copyContent(input.value, status, output.value, attributes);
-  int copyError = errno;
-  if (!output.closeNow() && copied) {
-    copied = false;
-    copyError = errno;
-  }
-  if (copied) return {};
+  int copyError = copyAndClose(input.value, status, output, attributes);
+  if (copyError == 0) return {};
   unlink(destination.c_str());
   return systemError(destination, "cannot copy " + source.string(), copyError);
 }
