@@ -28,7 +28,7 @@ int16_t typeOf(ArtHandle art) {
 
 bool isGroupOrCompound(int16_t type) { return type == ART_TYPE_GROUP || type == ART_TYPE_COMPOUND_PATH; }
 
-/// Calls visit(child) for art's children from the last (top-most) to the first, following prior-sibling
+/// Calls visit(child) for art's children from the last (back-most) to the first, following prior-sibling
 /// links, until a visit returns non-zero.
 template <class Visit>
 HostResult forEachChildBackwards(ArtHandle art, Visit&& visit) {

@@ -2,8 +2,9 @@
 // An art object: a node of a document's art tree with the data of its type. The document creates, places,
 // moves and disposes art; an Art never moves in memory, so its address serves as the plug-ins' handle.
 //
-// Tree order: a container's first child is its back-most object and its last child is on top. Siblings
-// are linked both ways, so every step of a walk is O(1).
+// Tree order: a container's first child is its front-most object and each next sibling lies below the one
+// before, as a layers panel lists them; the last child is the back-most. A clip group's clipping path is
+// its last child. Siblings are linked both ways, so every step of a walk is O(1).
 
 #include <cstdint>
 #include <string>
@@ -77,13 +78,13 @@ public:
 
   /// The container, or null for a layer's group and a result group.
   [[nodiscard]] Art* parent() const { return parentArt; }
-  /// The back-most child, or null.
+  /// The front-most child, or null.
   [[nodiscard]] Art* firstChild() const { return firstChildArt; }
-  /// The top-most child, or null.
+  /// The back-most child, or null.
   [[nodiscard]] Art* lastChild() const { return lastChildArt; }
-  /// The sibling directly above, or null.
-  [[nodiscard]] Art* nextSibling() const { return nextSiblingArt; }
   /// The sibling directly below, or null.
+  [[nodiscard]] Art* nextSibling() const { return nextSiblingArt; }
+  /// The sibling directly above, or null.
   [[nodiscard]] Art* priorSibling() const { return priorSiblingArt; }
   /// The layer this art belongs to (result art belongs to its owner's layer); O(depth).
   [[nodiscard]] Layer* layer() const;
@@ -147,7 +148,7 @@ private:
   platform::Result<void> checkType(ArtType expected, const char* what) const;
   // Removes this art from its container's child list; no-op when it has no container.
   void unlink();
-  // Links this (unlinked) art into container before sibling `before`, or on top when before is null.
+  // Links this (unlinked) art into container in front of sibling `before`, or at the back when before is null.
   void linkInto(Art& container, Art* before);
 
   Document& owner;

@@ -5,10 +5,11 @@
 namespace host {
 
 Art* nextInWalk(const Art& root, const Art& current, bool enterChildren) {
-  if (enterChildren && current.firstChild() != nullptr) return current.firstChild();
-  // Climb until an ancestor below root has a next sibling.
+  // Back to front: a container's children from its last (back-most) child to its first.
+  if (enterChildren && current.lastChild() != nullptr) return current.lastChild();
+  // Climb until an ancestor below root has a sibling in front of it.
   for (const Art* art = &current; art != &root && art != nullptr; art = art->parent()) {
-    if (art->nextSibling() != nullptr) return art->nextSibling();
+    if (art->priorSibling() != nullptr) return art->priorSibling();
   }
   return nullptr;
 }

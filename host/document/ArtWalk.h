@@ -16,8 +16,8 @@ namespace host {
 enum class WalkStep { CONTINUE, SKIP_CHILDREN, STOP };
 
 /// The art after current in a depth-first walk of root's descendants (containers before their children,
-/// siblings back to front), or null at the end; current must lie below root. With enterChildren false,
-/// current's children are skipped.
+/// siblings back to front: from the last child to the first), or null at the end; current must lie below
+/// root. With enterChildren false, current's children are skipped.
 [[nodiscard]] Art* nextInWalk(const Art& root, const Art& current, bool enterChildren);
 
 /// Visits root's descendants depth first, back to front; root itself is not visited. The visitor takes an
@@ -25,7 +25,7 @@ enum class WalkStep { CONTINUE, SKIP_CHILDREN, STOP };
 /// visitor stopped the walk.
 template <class Visitor>
 [[nodiscard]] bool walkArt(const Art& root, Visitor&& visitor) {
-  Art* art = root.firstChild();
+  Art* art = root.lastChild();
   while (art != nullptr) {
     const WalkStep step = visitor(*art);
     if (step == WalkStep::STOP) return false;

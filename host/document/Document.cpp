@@ -46,6 +46,8 @@ Document::Document() {
   Art& group = createArt(ArtType::GROUP);
   layers.push_back(std::unique_ptr<Layer>(new Layer(*this, group, std::string(kDefaultLayerTitle))));
   group.groupOfLayer = layers.back().get();
+  liveLayers.insert(layers.back().get());
+  layersByTitle[std::string(kDefaultLayerTitle)].push_back(layers.back().get());
   current = layers.back().get();
   views.push_back(std::make_unique<DocumentView>(pageCentre(page), kDefaultViewWidth, kDefaultViewHeight));
 }
@@ -62,15 +64,15 @@ Layer* Document::layerAt(std::int32_t index) const {
   return layers[static_cast<std::size_t>(index)].get();
 }
 
-std::int32_t Document::layerIndex(const Layer* layer) const {
-  auto found = findOwned(layers, layer);
-  return found == layers.end() ? -1 : static_cast<std::int32_t>(found - layers.begin());
-}
+std::int32_t Document::layerIndex(const Layer* layer) const { return isLiveLayer(layer) ? layer->position : -1; }
 
 Layer* Document::findLayer(std::string_view title) const {
-  auto found =
-      std::find_if(layers.begin(), layers.end(), [title](const auto& layer) { return layer->title() == title; });
-  return found == layers.end() ? nullptr : found->get();
+  // Debian's abseil has a string_view of its own, which the map's hash takes for look-ups without a copy.
+  auto found = layersByTitle.find(absl::string_view(title.data(), title.size()));
+  if (found == layersByTitle.end()) return nullptr;
+  const std::vector<Layer*>& named = found->second;
+  return *std::max_element(named.begin(), named.end(),
+                           [](const Layer* a, const Layer* b) { return a->position < b->position; });
 }
 
 platform::Result<Layer*> Document::insertLayer(std::int32_t index, std::string_view title) {
@@ -79,9 +81,13 @@ platform::Result<Layer*> Document::insertLayer(std::int32_t index, std::string_v
   Art& group = createArt(ArtType::GROUP);
   auto inserted = layers.insert(layers.begin() + index,
                                 std::unique_ptr<Layer>(new Layer(*this, group, std::string(title))));
-  group.groupOfLayer = inserted->get();
+  Layer* layer = inserted->get();
+  group.groupOfLayer = layer;
+  liveLayers.insert(layer);
+  layersByTitle[layer->title()].push_back(layer);
+  renumberLayers(static_cast<std::size_t>(index));
   noteModified();
-  return inserted->get();
+  return layer;
 }
 
 platform::Result<void> Document::disposeLayer(Layer* layer) {
@@ -89,13 +95,32 @@ platform::Result<void> Document::disposeLayer(Layer* layer) {
   if (index < 0) return badHandle("not a live layer of this document");
   if (layerCount() == 1) return badParameter("a document keeps at least one layer");
   destroySubtree(*layer->group());
+  std::string oldTitle = layer->title();
+  liveLayers.erase(layer);
+  retitleLayer(*layer, oldTitle);
   layers.erase(layers.begin() + index);
+  renumberLayers(static_cast<std::size_t>(index));
   if (current == layer) current = layers[static_cast<std::size_t>(std::min(index, layerCount() - 1))].get();
   noteModified();
   return {};
 }
 
-bool Document::isLiveLayer(const Layer* layer) const { return layerIndex(layer) >= 0; }
+bool Document::isLiveLayer(const Layer* layer) const { return liveLayers.contains(layer); }
+
+void Document::renumberLayers(std::size_t from) {
+  for (std::size_t index = from; index < layers.size(); ++index) layers[index]->position = static_cast<std::int32_t>(index);
+}
+
+void Document::retitleLayer(Layer& layer, const std::string& oldTitle) {
+  auto named = layersByTitle.find(oldTitle);
+  if (named != layersByTitle.end()) {
+    std::vector<Layer*>& list = named->second;
+    list.erase(std::remove(list.begin(), list.end(), &layer), list.end());
+    if (list.empty()) layersByTitle.erase(named);
+  }
+  // A disposed layer leaves the index; a live one is filed under its new title.
+  if (isLiveLayer(&layer)) layersByTitle[layer.title()].push_back(&layer);
+}
 
 platform::Result<void> Document::setCurrentLayer(Layer* layer) {
   if (!isLiveLayer(layer)) return badHandle("not a live layer of this document");
@@ -124,24 +149,29 @@ platform::Result<Document::Placement> Document::placeArt(ArtType type, PaintOrde
     case PaintOrder::PLACE_BELOW:
       if (prefix == nullptr) return badParameter("placing above or below needs a prefix art");
       if (prefix->parent() == nullptr) return badParameter("a layer group or a result group has no siblings");
-      placement = {prefix->parent(), order == PaintOrder::PLACE_ABOVE ? prefix->nextSibling() : prefix};
+      placement = {prefix->parent(), order == PaintOrder::PLACE_ABOVE ? prefix : prefix->nextSibling()};
       break;
     case PaintOrder::PLACE_INSIDE_ON_TOP:
     case PaintOrder::PLACE_INSIDE_ON_BOTTOM:
       if (prefix == nullptr) return badParameter("placing inside needs a prefix art");
       if (!isContainerType(prefix->type())) return badParameter("only groups and compound paths hold art");
-      placement = {prefix, order == PaintOrder::PLACE_INSIDE_ON_TOP ? nullptr : prefix->firstChild()};
+      placement = {prefix, order == PaintOrder::PLACE_INSIDE_ON_TOP ? prefix->firstChild() : nullptr};
       break;
     case PaintOrder::PLACE_ABOVE_ALL:
     case PaintOrder::PLACE_BELOW_ALL: {
       Layer* layer = prefix != nullptr ? prefix->layer() : current;
       if (layer == nullptr) return badParameter("the prefix belongs to no layer");
       Art* group = layer->group();
-      placement = {group, order == PaintOrder::PLACE_ABOVE_ALL ? nullptr : group->firstChild()};
+      placement = {group, order == PaintOrder::PLACE_ABOVE_ALL ? group->firstChild() : nullptr};
       break;
     }
     default:
       return badParameter("unknown paint order " + std::to_string(static_cast<int>(order)));
+  }
+  // The clipping path is not painted; art placed at the back of a clip group goes just in front of it.
+  Art* back = placement.container->lastChild();
+  if (placement.before == nullptr && placement.container->isClipGroup() && back != nullptr && back->isClipping()) {
+    placement.before = back;
   }
   if (placement.container->type() == ArtType::COMPOUND_PATH && type != ArtType::PATH) {
     return badParameter("a compound path holds paths only");

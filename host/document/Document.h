@@ -4,15 +4,18 @@
 // handle that comes back from a plug-in is checked with the isLive... functions before use: they answer
 // from sets of the live objects and never dereference the pointer.
 //
-// Layer order: index 0 is the top-most layer (first in the layer palette); higher indices lie below.
+// Layer order: index 0 is the back-most layer and each higher index lies above, as an SVG file lists them
+// (a layers panel shows them the other way round).
 //
-// Paint orders, relative to a prefix art:
-//   PLACE_ABOVE, PLACE_BELOW: directly above or below the prefix among its siblings (the prefix needs a
-//     container, so not a layer group or a result group);
-//   PLACE_INSIDE_ON_TOP, PLACE_INSIDE_ON_BOTTOM: last or first child of the prefix, a group or a compound
+// Art order: a container's first child is its front-most object (see Art.h). Paint orders, relative to a
+// prefix art:
+//   PLACE_ABOVE, PLACE_BELOW: directly in front of or behind the prefix among its siblings (the prefix needs
+//     a container, so not a layer group or a result group);
+//   PLACE_INSIDE_ON_TOP, PLACE_INSIDE_ON_BOTTOM: first or last child of the prefix, a group or a compound
 //     path (a compound path holds paths only);
-//   PLACE_ABOVE_ALL, PLACE_BELOW_ALL: top or bottom of the prefix's layer, or of the current layer when the
-//     prefix is null.
+//   PLACE_ABOVE_ALL, PLACE_BELOW_ALL: first or last child of the prefix's layer group, or of the current
+//     layer's when the prefix is null.
+// A clip group's clipping path stays its last child: art that would go behind it goes just in front of it.
 // Every other combination is refused with HOST_BAD_PARAMETER, a stale handle with HOST_BAD_HANDLE, and a
 // refused call changes nothing.
 
@@ -26,6 +29,7 @@
 #include <vector>
 
 #include <absl/container/flat_hash_map.h>
+#include <absl/container/flat_hash_set.h>
 
 #include "host/document/Art.h"
 #include "host/document/Color.h"
@@ -66,16 +70,17 @@ public:
 
   /// Number of layers, at least 1.
   [[nodiscard]] std::int32_t layerCount() const { return static_cast<std::int32_t>(layers.size()); }
-  /// The layer at index (0 top-most), or null out of range.
+  /// The layer at index (0 back-most), or null out of range.
   [[nodiscard]] Layer* layerAt(std::int32_t index) const;
-  /// The index of a live layer, or -1.
+  /// The index of a live layer, or -1; constant time.
   [[nodiscard]] std::int32_t layerIndex(const Layer* layer) const;
-  /// The first layer (from the top) with this title, or null.
+  /// The top-most layer with this title, or null; constant time unless many layers share the title.
   [[nodiscard]] Layer* findLayer(std::string_view title) const;
-  /// Creates a layer at index (0 on top, layerCount() at the bottom) with an empty top group.
+  /// Creates a layer at index (0 at the back, layerCount() on top) with an empty top group. Adding on top
+  /// takes constant time; an insertion below renumbers the layers above it.
   platform::Result<Layer*> insertLayer(std::int32_t index, std::string_view title);
   /// Disposes a layer with all its art; the last layer is kept. A disposed current layer passes the
-  /// role to the layer that takes its index, or to the new bottom layer.
+  /// role to the layer that takes its index (the one above), or to the new top-most layer.
   platform::Result<void> disposeLayer(Layer* layer);
   /// Whether layer is a live layer of this document (the pointer is not dereferenced).
   [[nodiscard]] bool isLiveLayer(const Layer* layer) const;
@@ -138,7 +143,7 @@ public:
   /// Whether view is a live view of this document (the pointer is not dereferenced).
   [[nodiscard]] bool isLiveView(const DocumentView* view) const;
 
-  /// Art with the SELECTED attribute in the layers' trees, layer by layer from the top, each layer in
+  /// Art with the SELECTED attribute in the layers' trees, layer by layer from the back, each layer in
   /// walk order (containers before their children, back to front).
   [[nodiscard]] std::vector<Art*> selectedArt() const;
   /// Clears SELECTED and FULLY_SELECTED on all art of the layers' trees.
@@ -150,6 +155,8 @@ public:
   void noteModified() { ++modifications; }
 
 private:
+  friend class Layer;
+
   struct Placement {
     Art* container = nullptr;
     Art* before = nullptr;
@@ -159,12 +166,19 @@ private:
   Art& createResultGroup(Art& owner);
   platform::Result<Placement> placeArt(ArtType type, PaintOrder order, Art* prefix) const;
   void destroySubtree(Art& root);
+  // Gives layers from index `from` up their positions again, after an insertion or a removal.
+  void renumberLayers(std::size_t from);
+  // Keeps the title index in step with a layer's new title.
+  void retitleLayer(Layer& layer, const std::string& oldTitle);
 
   std::filesystem::path documentFile;
   // Owns every art object and is the set of live art. Every call a plug-in makes on art looks it up here,
   // so the map is an open-addressing one: one probe into a flat table, not a bucket and a node.
   absl::flat_hash_map<const Art*, std::unique_ptr<Art>> arts;
   std::vector<std::unique_ptr<Layer>> layers;
+  // The live layers, so a handle is checked without touching it; titles to the layers that carry them.
+  absl::flat_hash_set<const Layer*> liveLayers;
+  absl::flat_hash_map<std::string, std::vector<Layer*>> layersByTitle;
   Layer* current = nullptr;
   std::vector<std::unique_ptr<CustomColor>> colors;
   PageSetupRecord page = defaultPageSetup();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "host/document/Document.h"
 #include "host/document/DocumentError.h"
@@ -58,7 +59,8 @@ platform::Result<void> validateLayerTitle(std::string_view title) {
 
 platform::Result<void> Layer::setTitle(std::string_view title) {
   if (platform::Result<void> valid = validateLayerTitle(title); !valid) return valid;
-  layerTitle = title;
+  std::string oldTitle = std::exchange(layerTitle, std::string(title));
+  owner.retitleLayer(*this, oldTitle);
   owner.noteModified();
   return {};
 }

@@ -2,6 +2,7 @@
 // A layer of a document: its title, its flags and its top group, which holds the layer's art.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,6 +62,8 @@ private:
 
   Document& owner;
   Art* topGroup;
+  // The layer's index in its document, kept by the document.
+  std::int32_t position = 0;
   std::string layerTitle;
   bool isVisible = true;
   bool isLocked = false;

@@ -1,6 +1,7 @@
 #pragma once
 /* "AI Art Suite": the art tree of the current document. A layer's art hangs below its top group; a group's
-   first child is its back-most object. */
+   first child is its front-most object, each next sibling lies below the one before, and a clip group's
+   clipping path is its last child. */
 
 #include "host/sdk/ArtConstants.h"
 #include "host/sdk/HostTypes.h"

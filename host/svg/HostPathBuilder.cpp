@@ -70,13 +70,11 @@ std::vector<PathData> toHostPaths(const PathGeometry& geometry, const TransformM
   return paths;
 }
 
-platform::Result<Art*> placePaths(Document& document, Art& container, std::vector<PathData> paths,
+platform::Result<Art*> placePaths(Document& document, Art& container, PaintOrder order, std::vector<PathData> paths,
                                   const PathStyle& style) {
   if (paths.empty()) return static_cast<Art*>(nullptr);
-  if (paths.size() == 1)
-    return document.newPath(PaintOrder::PLACE_INSIDE_ON_TOP, &container, std::move(paths.front()), style);
-  platform::Result<Art*> compound =
-      document.newArt(ArtType::COMPOUND_PATH, PaintOrder::PLACE_INSIDE_ON_TOP, &container);
+  if (paths.size() == 1) return document.newPath(order, &container, std::move(paths.front()), style);
+  platform::Result<Art*> compound = document.newArt(ArtType::COMPOUND_PATH, order, &container);
   if (!compound) return compound;
   for (PathData& path : paths) {
     platform::Result<Art*> member =

@@ -20,9 +20,10 @@ namespace host::svg {
 [[nodiscard]] std::vector<PathData> toHostPaths(const PathGeometry& geometry, const TransformMatrix& toArtwork,
                                                 SvgDiagnosticList& diagnostics);
 
-/// Places the paths on top of container: one path as a path, several as a compound path whose paths share
-/// the style. Returns the new art, or null when there are no paths.
-[[nodiscard]] platform::Result<Art*> placePaths(Document& document, Art& container, std::vector<PathData> paths,
-                                                const PathStyle& style);
+/// Places the paths inside container at order (PLACE_INSIDE_ON_TOP for art read in file order, which lists
+/// the back-most first): one path as a path, several as a compound path whose paths share the style, the
+/// first path its last child as the file order has it. Returns the new art, or null when there are no paths.
+[[nodiscard]] platform::Result<Art*> placePaths(Document& document, Art& container, PaintOrder order,
+                                                std::vector<PathData> paths, const PathStyle& style);
 
 }  // namespace host::svg

@@ -3,8 +3,10 @@
 //
 // The page becomes the page setup (paper = printable area, whole points) with the origin at its bottom-left
 // corner; coordinates are flipped to y upwards with that page height and every transform is applied to them.
-// Top-level layer groups (inkscape:groupmode="layer") become layers: the last one in the file is the
-// document's layer 0, the top-most. Without layer groups everything lands in one layer "Layer 1". When a file
+// Top-level layer groups (inkscape:groupmode="layer") become layers in file order: the first one in the file
+// is the document's layer 0, the back-most, and the last one is current. Elements keep their stacking order:
+// the file lists them back to front, so each element read goes in front of those before it (a group's first
+// child is its front-most). Without layer groups everything lands in one layer "Layer 1". When a file
 // has layer groups, each run of other top-level content between them lands in a layer of its own titled
 // "Outside layers" (then "Outside layers 2", ...), at its place in the stacking order.
 //

@@ -128,7 +128,7 @@ platform::Result<void> SvgTreeReader::readRoot() {
     if (outside == nullptr) {
       std::string title(kOutsideLayersTitle);
       if (!outsideLayers.empty()) title += " " + std::to_string(outsideLayers.size() + 1);
-      platform::Result<Layer*> created = document.insertLayer(0, title);
+      platform::Result<Layer*> created = document.insertLayer(document.layerCount(), title);
       if (!created) return created.error();
       outside = *created;
       outsideLayers.push_back(outside);
@@ -144,7 +144,8 @@ platform::Result<void> SvgTreeReader::readRoot() {
     }
   }
   if (platform::Result<void> disposed = document.disposeLayer(initialLayer); !disposed) return disposed;
-  return document.setCurrentLayer(document.layerAt(0));
+  // The file lists layers back to front; new art goes to the top-most, as after opening in an editor.
+  return document.setCurrentLayer(document.layerAt(document.layerCount() - 1));
 }
 
 platform::Result<void> SvgTreeReader::readLayer(const pugi::xml_node& node, const ElementState& rootState) {
@@ -158,7 +159,7 @@ platform::Result<void> SvgTreeReader::readLayer(const pugi::xml_node& node, cons
     }
     title = "Layer " + std::to_string(document.layerCount());
   }
-  platform::Result<Layer*> layer = document.insertLayer(0, title);
+  platform::Result<Layer*> layer = document.insertLayer(document.layerCount(), title);
   if (!layer) return layer.error();
   (*layer)->setVisible(!state.style.displayNone);
   (*layer)->setLocked(isTrue(node.attribute("sodipodi:insensitive")));
@@ -292,7 +293,8 @@ platform::Result<void> SvgTreeReader::readGeometry(const pugi::xml_node& node, c
     clipGroup = *group;
     target = clipGroup;
   }
-  platform::Result<Art*> art = placePaths(document, *target, std::move(paths), pathStyle);
+  platform::Result<Art*> art =
+      placePaths(document, *target, PaintOrder::PLACE_INSIDE_ON_TOP, std::move(paths), pathStyle);
   if (!art) return art.error();
   if (platform::Result<void> set = (*art)->setOpacity(static_cast<HostReal>(pathOpacity(state.style, pathStyle)));
       !set) {
@@ -487,7 +489,9 @@ platform::Result<void> SvgTreeReader::addClippingPath(Art& clipGroup, const pugi
   clipStyle.fill.paint = false;
   clipStyle.fill.evenOdd = evenOdd;
   clipStyle.stroke.paint = false;
-  platform::Result<Art*> art = placePaths(document, clipGroup, std::move(paths), clipStyle);
+  // The clipping path goes behind the content it clips: the clip group's last child.
+  platform::Result<Art*> art =
+      placePaths(document, clipGroup, PaintOrder::PLACE_INSIDE_ON_BOTTOM, std::move(paths), clipStyle);
   if (!art) return art.error();
   return (*art)->setClipping(true);
 }

@@ -89,9 +89,9 @@ public:
     setAttribute(svg, "height", formatNumber(pageHeight) + "pt");
     setAttribute(svg, "viewBox", "0 0 " + formatNumber(pageWidth) + " " + formatNumber(pageHeight));
     defs = svg.append_child("defs");
-    // Layer 0 is the top-most, so it is written last.
-    for (std::int32_t index = document.layerCount() - 1; index >= 0; --index) {
-      writeLayer(*document.layerAt(index), svg, document.layerCount() - index);
+    // Layer 0 is the back-most, so it is written first.
+    for (std::int32_t index = 0; index < document.layerCount(); ++index) {
+      writeLayer(*document.layerAt(index), svg, index + 1);
     }
     if (!defs.first_child()) svg.remove_child(defs);
     std::string text;
@@ -119,7 +119,8 @@ private:
     return last;
   }
 
-  // Writes the descendants of root into element. An explicit stack instead of recursion: art trees built by
+  // Writes the descendants of root into element, back to front (from each container's last child to its
+  // first), the order in which SVG paints. An explicit stack instead of recursion: art trees built by
   // plug-ins may nest deeply.
   void writeTree(const Art& root, pugi::xml_node element) {
     struct Frame {
@@ -127,7 +128,7 @@ private:
       pugi::xml_node element;
       const Art* skip;
     };
-    std::vector<Frame> stack{{root.firstChild(), element, nullptr}};
+    std::vector<Frame> stack{{root.lastChild(), element, nullptr}};
     while (!stack.empty()) {
       Frame& frame = stack.back();
       const Art* art = frame.next;
@@ -135,7 +136,7 @@ private:
         stack.pop_back();
         continue;
       }
-      frame.next = art->nextSibling();
+      frame.next = art->priorSibling();
       if (art == frame.skip) continue;
       pugi::xml_node parent = frame.element;
       const Art* content = contentOf(*art);
@@ -156,7 +157,7 @@ private:
           }
           if (clip != nullptr) setAttribute(group, "clip-path", "url(#" + writeClipPath(*clip) + ")");
           finishElement(group, *art, style);
-          stack.push_back(Frame{content->firstChild(), group, clip});
+          stack.push_back(Frame{content->lastChild(), group, clip});
           break;
         }
         case ArtType::PATH:
@@ -186,7 +187,8 @@ private:
     if (!art.name().empty()) setAttribute(element, "inkscape:label", art.name());
   }
 
-  // The paths of a path or compound path that draw something; guides are left out and reported.
+  // The paths of a path or compound path that draw something, a compound path's from its last child to its
+  // first as the reader found them; guides are left out and reported.
   std::vector<const Art*> drawnPaths(const Art& art) {
     std::vector<const Art*> paths;
     auto consider = [&](const Art& path) {
@@ -200,7 +202,7 @@ private:
     if (art.type() == ArtType::PATH) {
       consider(art);
     } else {
-      for (const Art* child = art.firstChild(); child != nullptr; child = child->nextSibling()) consider(*child);
+      for (const Art* child = art.lastChild(); child != nullptr; child = child->priorSibling()) consider(*child);
     }
     return paths;
   }

@@ -208,13 +208,13 @@ TEST_P(FrameTest, WritesTextThroughTheTextSuitesAndReadsItsLinesBack) {
 
   // The frame stands in the document as text, with the outlines above it.
   host::Layer* layer = host.document().currentLayer();
-  host::Art* frame = layer->group()->firstChild();
+  host::Art* frame = layer->group()->lastChild();
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(frame->type(), host::ArtType::TEXT_FRAME);
   EXPECT_EQ(frame->textFrame().text(), "Ø25±0.1\rRight");
   EXPECT_EQ(frame->textFrame().matrix.tx, 100);
-  ASSERT_NE(frame->nextSibling(), nullptr);
-  EXPECT_EQ(frame->nextSibling()->type(), host::ArtType::GROUP);
+  ASSERT_NE(frame->priorSibling(), nullptr);
+  EXPECT_EQ(frame->priorSibling()->type(), host::ArtType::GROUP);
   // Every text-engine reference the plug-in took was released (the global record lives on until shutdown).
   for (const std::string& leak : host.leaks()) EXPECT_FALSE(leak.starts_with("text-engine")) << leak;
 }

@@ -331,21 +331,22 @@ TEST_F(PathConversion, ACompoundPathsFirstMemberWritesTheCompoundHatch) {
       host.addPath(polygon({{0, 0}, {100, 0}, {100, 100}, {0, 100}}), true, test::filledStyle(), compound);
   ArtHandle inner = host.addPath(test::circleSegments(50, 50, 20), true, test::filledStyle(), compound);
   PathRecords records(plainOptions());
-  // The traversal reaches the members from the last one back.
-  ASSERT_EQ(writePath(records.writer(), inner, ExportMode::ENTITIES, ""), 0);
+  // The traversal reaches the members from the last child back: the square, added first and so behind the
+  // circle, then the circle, the first child, after which the hatch follows.
   ASSERT_EQ(writePath(records.writer(), outer, ExportMode::ENTITIES, ""), 0);
+  ASSERT_EQ(writePath(records.writer(), inner, ExportMode::ENTITIES, ""), 0);
   std::vector<WrittenEntity> entities = writtenEntities(records.text());
-  ASSERT_EQ(entityTypes(entities), "CIRCLE POLYLINE VERTEX VERTEX VERTEX VERTEX SEQEND HATCH");
+  ASSERT_EQ(entityTypes(entities), "POLYLINE VERTEX VERTEX VERTEX VERTEX SEQEND CIRCLE HATCH");
   const WrittenEntity& hatch = entities.back();
   EXPECT_EQ(hatch.values(91), std::vector<std::string>{"     2"});
-  EXPECT_EQ(hatch.values(92), (std::vector<std::string>{"     2", "     1"}));  // polyline loop, then circle loop
-  EXPECT_EQ(hatch.values(93), (std::vector<std::string>{"     4", "     1"}));
+  EXPECT_EQ(hatch.values(92), (std::vector<std::string>{"     1", "     2"}));  // from the first child: circle, square
+  EXPECT_EQ(hatch.values(93), (std::vector<std::string>{"     1", "     4"}));
   EXPECT_EQ(hatch.values(62), std::vector<std::string>{"1"});
 
   plugin::ConverterOptions arcs = plainOptions();
   arcs.polyMode = plugin::POLY_MODE_POLYLINE_AND_ARC;  // compound fills only in polyline mode
   PathRecords noHatch(arcs);
-  ASSERT_EQ(writePath(noHatch.writer(), outer, ExportMode::ENTITIES, ""), 0);
+  ASSERT_EQ(writePath(noHatch.writer(), inner, ExportMode::ENTITIES, ""), 0);
   EXPECT_EQ(records.text().find("HATCH") == std::string::npos, false);
   EXPECT_EQ(noHatch.text().find("HATCH"), std::string::npos);
 }

@@ -14,7 +14,7 @@
 namespace host {
 namespace {
 
-// The names of a container's children, back to front, after checking every link that joins them:
+// The names of a container's children, front to back, after checking every link that joins them:
 // parent, prior and next sibling, first and last child.
 std::string childNames(const Art& container) {
   std::string names;
@@ -29,24 +29,25 @@ std::string childNames(const Art& container) {
   return names;
 }
 
-// Layer "Main" (top):  G [ A, B [ b1, b2 ], C ]      A, C, b1, b2 paths; G, B groups
-// Layer "Other":       X, K [ k1 ], P                 X, k1 paths; K compound path; P plug-in art
+// Children front to back (each one added behind the one before):
+// Layer "Other" (index 1, on top):   X, K [ k1 ], P                 X, k1 paths; K compound path; P plug-in art
+// Layer "Main" (index 0, at back):   G [ A, B [ b1, b2 ], C ]      A, C, b1, b2 paths; G, B groups
 class ArtTree : public testing::Test {
 protected:
   ArtTree() {
     main = document.layerAt(0);
     EXPECT_TRUE(main->setTitle("Main"));
     other = *document.insertLayer(1, "Other");
-    add("G", ArtType::GROUP, PaintOrder::PLACE_INSIDE_ON_TOP, main->group());
+    add("G", ArtType::GROUP, PaintOrder::PLACE_INSIDE_ON_BOTTOM, main->group());
     for (const char* name : {"A", "B", "C"}) {
-      add(name, name[0] == 'B' ? ArtType::GROUP : ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_TOP, art["G"]);
+      add(name, name[0] == 'B' ? ArtType::GROUP : ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_BOTTOM, art["G"]);
     }
-    add("b1", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_TOP, art["B"]);
-    add("b2", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_TOP, art["B"]);
-    add("X", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_TOP, other->group());
-    add("K", ArtType::COMPOUND_PATH, PaintOrder::PLACE_INSIDE_ON_TOP, other->group());
-    add("k1", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_TOP, art["K"]);
-    add("P", ArtType::PLUGIN, PaintOrder::PLACE_INSIDE_ON_TOP, other->group());
+    add("b1", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_BOTTOM, art["B"]);
+    add("b2", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_BOTTOM, art["B"]);
+    add("X", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_BOTTOM, other->group());
+    add("K", ArtType::COMPOUND_PATH, PaintOrder::PLACE_INSIDE_ON_BOTTOM, other->group());
+    add("k1", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_BOTTOM, art["K"]);
+    add("P", ArtType::PLUGIN, PaintOrder::PLACE_INSIDE_ON_BOTTOM, other->group());
   }
 
   Art* add(const std::string& name, ArtType type, PaintOrder order, Art* prefix) {
@@ -79,14 +80,14 @@ struct PlacementCase {
   const char* children;
 };
 
-// Every order around prefix B, a group inside group G.
+// Every order around prefix B, a group inside group G; children front to back.
 constexpr PlacementCase kPlacements[] = {
-    {"above", PaintOrder::PLACE_ABOVE, "G", "A B X C"},
-    {"below", PaintOrder::PLACE_BELOW, "G", "A X B C"},
-    {"inside on top", PaintOrder::PLACE_INSIDE_ON_TOP, "B", "b1 b2 X"},
-    {"inside on bottom", PaintOrder::PLACE_INSIDE_ON_BOTTOM, "B", "X b1 b2"},
-    {"above all", PaintOrder::PLACE_ABOVE_ALL, "layer", "G X"},
-    {"below all", PaintOrder::PLACE_BELOW_ALL, "layer", "X G"},
+    {"above", PaintOrder::PLACE_ABOVE, "G", "A X B C"},
+    {"below", PaintOrder::PLACE_BELOW, "G", "A B X C"},
+    {"inside on top", PaintOrder::PLACE_INSIDE_ON_TOP, "B", "X b1 b2"},
+    {"inside on bottom", PaintOrder::PLACE_INSIDE_ON_BOTTOM, "B", "b1 b2 X"},
+    {"above all", PaintOrder::PLACE_ABOVE_ALL, "layer", "X G"},
+    {"below all", PaintOrder::PLACE_BELOW_ALL, "layer", "G X"},
 };
 
 void PrintTo(const PlacementCase& placement, std::ostream* stream) { *stream << placement.description; }
@@ -120,14 +121,33 @@ TEST_F(ArtTree, AllOrdersWithoutPrefixUseTheCurrentLayer) {
   ASSERT_TRUE(document.setCurrentLayer(main));
   add("top", ArtType::PATH, PaintOrder::PLACE_ABOVE_ALL, nullptr);
   add("bottom", ArtType::PATH, PaintOrder::PLACE_BELOW_ALL, nullptr);
-  EXPECT_EQ(childNames(*main->group()), "bottom G top");
+  EXPECT_EQ(childNames(*main->group()), "top G bottom");
+}
+
+// The clipping path (B's last child, b2) stays behind everything placed in the clip group or moved there.
+TEST_F(ArtTree, AClipGroupKeepsItsClippingPathLast) {
+  ASSERT_TRUE(art["B"]->setClipGroup(true));
+  ASSERT_TRUE(art["b2"]->setClipping(true));
+  add("back", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_BOTTOM, art["B"]);
+  add("under", ArtType::PATH, PaintOrder::PLACE_BELOW, art["b2"]);
+  ASSERT_TRUE(document.reorderArt(art["A"], PaintOrder::PLACE_INSIDE_ON_BOTTOM, art["B"]));
+  add("front", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_TOP, art["B"]);
+  EXPECT_EQ(childNames(*art["B"]), "front b1 back under A b2");
+  ASSERT_TRUE(document.reorderArt(art["b2"], PaintOrder::PLACE_INSIDE_ON_BOTTOM, art["B"]));
+  EXPECT_EQ(childNames(*art["B"]), "front b1 back under A b2") << "the clipping path placed beside itself";
+
+  // An ordinary group, or a clip group still without its clipping path, takes art at its very back.
+  ASSERT_TRUE(art["G"]->setClipGroup(true));
+  add("last", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_BOTTOM, art["G"]);
+  EXPECT_EQ(childNames(*art["G"]), "B C last");
 }
 
 TEST_F(ArtTree, ReorderBesideItselfLeavesArtInPlace) {
   const std::string before = snapshot();
   EXPECT_TRUE(document.reorderArt(art["B"], PaintOrder::PLACE_ABOVE, art["B"]));
   EXPECT_TRUE(document.reorderArt(art["B"], PaintOrder::PLACE_BELOW, art["B"]));
-  EXPECT_TRUE(document.reorderArt(art["B"], PaintOrder::PLACE_ABOVE, art["A"]));
+  EXPECT_TRUE(document.reorderArt(art["B"], PaintOrder::PLACE_BELOW, art["A"]));
+  EXPECT_TRUE(document.reorderArt(art["B"], PaintOrder::PLACE_ABOVE, art["C"]));
   EXPECT_EQ(snapshot(), before);
 }
 
@@ -272,9 +292,9 @@ TEST_F(ArtTree, WalkVisitsContainersBeforeChildrenBackToFront) {
     EXPECT_EQ(finished, std::string(stop).empty());
     return names;
   };
-  EXPECT_EQ(walkNames("", ""), "G A B b1 b2 C");
-  EXPECT_EQ(walkNames("B", ""), "G A B C");
-  EXPECT_EQ(walkNames("", "b1"), "G A B b1");
+  EXPECT_EQ(walkNames("", ""), "G C B b2 b1 A");
+  EXPECT_EQ(walkNames("B", ""), "G C B A");
+  EXPECT_EQ(walkNames("", "b2"), "G C B b2");
 
   add("drawn", ArtType::PATH, PaintOrder::PLACE_INSIDE_ON_TOP, art["P"]->pluginResult());
   EXPECT_EQ(countArtOfType(*main, ArtType::PATH), 4u);
@@ -307,7 +327,7 @@ TEST_F(ArtTree, SelectionFollowsAttributesAndIsNoModification) {
   ASSERT_TRUE(art["b1"]->setAttributes(bitOf(ArtAttribute::FULLY_SELECTED), ~0u));
   std::string names;
   for (const Art* selected : document.selectedArt()) names += selected->name() + " ";
-  EXPECT_EQ(names, "b1 C X ");
+  EXPECT_EQ(names, "C b1 X ") << "layer by layer from the back, each back to front";
   EXPECT_EQ(document.modificationCount(), modifications);
 
   document.deselectAll();

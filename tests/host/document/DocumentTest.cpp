@@ -78,25 +78,52 @@ TEST(Document, StartsWithOneLayerOneViewAndAnA4Page) {
   EXPECT_EQ(document.title(), "plan.svg");
 }
 
-TEST(Document, LayersStackFromIndexZeroOnTop) {
+TEST(Document, LayersStackFromIndexZeroAtTheBack) {
   Document document;
-  Layer* bottom = document.layerAt(0);
-  Layer* top = *document.insertLayer(0, "Top");
+  Layer* top = document.layerAt(0);
+  Layer* back = *document.insertLayer(0, "Back");
   Layer* middle = *document.insertLayer(1, "Middle");
-  EXPECT_EQ(document.layerAt(0), top);
+  EXPECT_EQ(document.layerAt(0), back);
   EXPECT_EQ(document.layerAt(1), middle);
-  EXPECT_EQ(document.layerAt(2), bottom);
+  EXPECT_EQ(document.layerAt(2), top);
   EXPECT_EQ(document.layerAt(3), nullptr);
+  EXPECT_EQ(document.layerIndex(back), 0);
   EXPECT_EQ(document.layerIndex(middle), 1);
+  EXPECT_EQ(document.layerIndex(top), 2) << "renumbered by the insertions below it";
   EXPECT_EQ(document.findLayer("Middle"), middle);
   EXPECT_EQ(document.insertLayer(4, "Too far").error().code, HOST_BAD_PARAMETER);
 
   ASSERT_TRUE(document.setCurrentLayer(middle));
   ASSERT_TRUE(document.disposeLayer(middle));
-  EXPECT_EQ(document.currentLayer(), bottom) << "the layer that took the index";
+  EXPECT_EQ(document.currentLayer(), top) << "the layer that took the index";
+  EXPECT_EQ(document.layerIndex(top), 1);
   EXPECT_FALSE(document.isLiveLayer(middle));
+  EXPECT_EQ(document.layerIndex(middle), -1);
+  EXPECT_EQ(document.findLayer("Middle"), nullptr);
   EXPECT_EQ(document.setCurrentLayer(middle).error().code, HOST_BAD_HANDLE);
   EXPECT_EQ(document.disposeLayer(middle).error().code, HOST_BAD_HANDLE);
+
+  ASSERT_TRUE(document.setCurrentLayer(top));
+  ASSERT_TRUE(document.disposeLayer(top));
+  EXPECT_EQ(document.currentLayer(), back) << "the new top-most layer";
+}
+
+TEST(Document, LayersAreFoundByTheirCurrentTitleTopMostFirst) {
+  Document document;
+  Layer* first = document.layerAt(0);
+  Layer* walls = *document.insertLayer(1, "Walls");
+  Layer* upper = *document.insertLayer(2, "Walls");
+  EXPECT_EQ(document.findLayer("Walls"), upper);
+  EXPECT_EQ(document.findLayer("Layer 1"), first);
+  EXPECT_EQ(document.findLayer("Doors"), nullptr);
+
+  ASSERT_TRUE(upper->setTitle("Doors"));
+  EXPECT_EQ(document.findLayer("Walls"), walls);
+  EXPECT_EQ(document.findLayer("Doors"), upper);
+  ASSERT_TRUE(document.disposeLayer(walls));
+  EXPECT_EQ(document.findLayer("Walls"), nullptr);
+  EXPECT_FALSE(upper->setTitle(std::string(256, 'L')));
+  EXPECT_EQ(document.findLayer("Doors"), upper) << "a refused title leaves the index as it was";
 }
 
 TEST(Document, LayerTitlesAreUtf8OfAtMost255Bytes) {

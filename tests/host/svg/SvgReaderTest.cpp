@@ -141,10 +141,10 @@ TEST(SvgReader, ReadsEveryBasicShapeAsPaths) {
 TEST(SvgReader, LayersKeepTheirOrderFlagsAndOutsideContent) {
   const SvgReadResult result = readFixture("layers.svg");
   const Document& document = *result.document;
-  // The last layer group in the file is on top (index 0); content outside the groups gets layers of its own
-  // where it stands in the stacking order.
-  const std::vector<std::string> expected = {"Outside layers 2", "Locked frame", "Hidden notes", "Background",
-                                             "Outside layers"};
+  // Layers keep the file's order: the first layer group is at the back (index 0), the last on top and
+  // current; content outside the groups gets layers of its own where it stands in the stacking order.
+  const std::vector<std::string> expected = {"Outside layers", "Background", "Hidden notes", "Locked frame",
+                                             "Outside layers 2"};
   ASSERT_EQ(document.layerCount(), static_cast<std::int32_t>(expected.size()));
   for (std::int32_t index = 0; index < document.layerCount(); ++index) {
     const Layer& layer = *document.layerAt(index);
@@ -152,14 +152,15 @@ TEST(SvgReader, LayersKeepTheirOrderFlagsAndOutsideContent) {
     EXPECT_EQ(layer.visible(), layer.title() != "Hidden notes") << layer.title();
     EXPECT_EQ(layer.locked(), layer.title() == "Locked frame") << layer.title();
   }
-  EXPECT_EQ(document.currentLayer(), document.layerAt(0));
+  EXPECT_EQ(document.currentLayer(), document.layerAt(document.layerCount() - 1));
   EXPECT_EQ(document.pageSetup().paper, (PageRect{0, 0, 595, 842}));
 
   const std::vector<const Art*> groups = artOfType(document, ArtType::GROUP);
   ASSERT_EQ(groups.size(), 1u);
   EXPECT_EQ(groups[0]->name(), "Title block");
   EXPECT_TRUE(groups[0]->hasAttribute(ArtAttribute::LOCKED));
-  const Art* hiddenSquare = groups[0]->lastChild();
+  // The group's last element in the file paints last: its front-most child.
+  const Art* hiddenSquare = groups[0]->firstChild();
   ASSERT_NE(hiddenSquare, nullptr);
   EXPECT_TRUE(hiddenSquare->hasAttribute(ArtAttribute::HIDDEN)) << "display=\"none\" keeps the art, hidden";
 }
@@ -327,7 +328,7 @@ TEST(SvgReader, ClipPathsMakeClipGroupsInTheClippedElementsSpace) {
   const Art* clip = wrapper.lastChild();
   ASSERT_EQ(clip->type(), ArtType::COMPOUND_PATH);
   EXPECT_TRUE(clip->isClipping());
-  const Art* second = clip->lastChild();
+  const Art* second = clip->firstChild();  // a compound path's members too: the last subpath is in front
   ASSERT_NE(second, nullptr);
   EXPECT_TRUE(second->style().fill.evenOdd) << "clip-rule evenodd from the clipPath element";
   // (125, 125) px is the second rectangle's top-left corner: (93.75, 150 - 93.75) pt.

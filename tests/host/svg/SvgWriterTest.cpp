@@ -125,7 +125,7 @@ std::unique_ptr<Document> madeDocument() {
   auto document = std::make_unique<Document>();
   Layer* bottom = document->layerAt(0);
   EXPECT_TRUE(bottom->setTitle("Bottom & <friends>"));
-  platform::Result<Layer*> top = document->insertLayer(0, "Top");
+  platform::Result<Layer*> top = document->insertLayer(1, "Top");
   EXPECT_TRUE(top.ok());
   auto path = [](std::vector<PathSegment> segments, bool closed) {
     PathData data;
@@ -185,8 +185,8 @@ TEST(SvgWriter, WritesADocumentMadeByPlugIns) {
 
   const std::unique_ptr<Document> reread = readText(written.text);
   ASSERT_EQ(reread->layerCount(), 2);
-  EXPECT_EQ(reread->layerAt(0)->title(), "Top");
-  EXPECT_EQ(reread->layerAt(1)->title(), "Bottom & <friends>");
+  EXPECT_EQ(reread->layerAt(0)->title(), "Bottom & <friends>");
+  EXPECT_EQ(reread->layerAt(1)->title(), "Top");
   const std::vector<const Art*> groups = testing::artOfType(*reread, ArtType::GROUP);
   ASSERT_EQ(groups.size(), 1u);
   EXPECT_EQ(groups[0]->name(), "Parts");
@@ -212,7 +212,7 @@ TEST(SvgWriter, WritesADocumentMadeByPlugIns) {
       EXPECT_EQ(a.corner, e.corner);
     }
   }
-  const Art& curve = *groups[0]->firstChild();
+  const Art& curve = *groups[0]->lastChild();  // placed first, so at the back
   ASSERT_EQ(curve.style().fill.color.kind(), ColorKind::THREE);
   EXPECT_NEAR(curve.style().fill.color.get<ThreeColor>()->green, 0.8, 1e-6) << "gray ink 0.2 is light 0.8";
   EXPECT_EQ(curve.style().stroke.color, Color(ThreeColor{1, 0, 0})) << "no cyan, full magenta and yellow";

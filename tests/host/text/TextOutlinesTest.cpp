@@ -26,9 +26,10 @@ testing::ReferenceFont referenceFont(const char* fullName) {
       catalog().fonts()[static_cast<std::size_t>(catalog().findByFullName(fullName).value_or(0))].file);
 }
 
+// A container's children back to front, the order in which they paint: glyphs in the order of the text.
 std::vector<Art*> childrenOf(const Art& container) {
   std::vector<Art*> children;
-  for (Art* child = container.firstChild(); child != nullptr; child = child->nextSibling()) children.push_back(child);
+  for (Art* child = container.lastChild(); child != nullptr; child = child->priorSibling()) children.push_back(child);
   return children;
 }
 
@@ -105,7 +106,7 @@ TEST_F(TextOutlines, LetterOIsOneCompoundPathOfTwoClosedContours) {
   Art* group = outline(*frame);
   ASSERT_NE(group, nullptr);
   EXPECT_EQ(group->type(), ArtType::GROUP);
-  EXPECT_EQ(frame->nextSibling(), group);  // directly above the frame, which stays
+  EXPECT_EQ(frame->priorSibling(), group);  // directly above (in front of) the frame, which stays
 
   const std::vector<Art*> glyphs = childrenOf(*group);
   ASSERT_EQ(glyphs.size(), 1u);
