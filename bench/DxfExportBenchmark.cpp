@@ -8,10 +8,6 @@
 // time linearly to N paths; 0 (the default) leaves Inkscape out. The drawings are written to the temporary
 // folder and removed at the end unless --keep is given.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,48 +20,11 @@
 #include <vector>
 
 #include "MixedDrawingGenerator.h"
-
-extern char** environ;
+#include "ProgramRun.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-/// One run of a program: wall time, peak resident memory and exit status.
-struct Measurement {
-  double seconds = 0;
-  double peakMegabytes = 0;
-  int status = -1;
-};
-
-/// Runs the program with its arguments (stdout and stderr to /dev/null) and measures it with wait4.
-Measurement measure(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  Measurement measurement;
-  const auto start = std::chrono::steady_clock::now();
-  pid_t child = 0;
-  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return measurement;
-  int status = 0;
-  rusage usage{};
-  if (wait4(child, &status, 0, &usage) != child) return measurement;
-  measurement.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  measurement.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024;  // ru_maxrss is in KiB on Linux
-  measurement.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return measurement;
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
 
 void writeFile(const fs::path& path, const std::string& text) {
   std::ofstream file(path, std::ios::binary);
@@ -73,12 +32,13 @@ void writeFile(const fs::path& path, const std::string& text) {
 }
 
 /// Runs the command R times; prints every run and returns the median time and memory.
-Measurement repeat(const char* label, const std::vector<std::string>& command, int runs, const fs::path& output) {
+bench::Measurement repeat(const char* label, const std::vector<std::string>& command, int runs,
+                          const fs::path& output) {
   std::vector<double> times;
   std::vector<double> peaks;
   for (int run = 1; run <= runs; ++run) {
     fs::remove(output);
-    const Measurement measurement = measure(command);
+    const bench::Measurement measurement = bench::measure(command);
     if (measurement.status != 0 || !fs::exists(output)) {
       std::fprintf(stderr, "%s: run %d failed (exit %d)\n", label, run, measurement.status);
       std::exit(1);
@@ -87,7 +47,7 @@ Measurement repeat(const char* label, const std::vector<std::string>& command, i
     times.push_back(measurement.seconds);
     peaks.push_back(measurement.peakMegabytes);
   }
-  return {median(times), median(peaks), 0};
+  return {bench::median(times), bench::median(peaks), 0};
 }
 
 }  // namespace
@@ -124,7 +84,7 @@ int main(int argc, char** argv) {
   std::printf("drawing: %d paths on 10 layers, %.1f MB of SVG in %s\n", paths,
               static_cast<double>(fs::file_size(input)) / 1e6, folder.c_str());
 
-  const Measurement ours = repeat("drawhost", {DRAWHOST_PROGRAM, "convert", "-q", "--force", input.string(),
+  const bench::Measurement ours = repeat("drawhost", {DRAWHOST_PROGRAM, "convert", "-q", "--force", input.string(),
                                                output.string()}, runs, output);
   const double dxfMegabytes = static_cast<double>(fs::file_size(output)) / 1e6;
   std::printf("drawhost: median %.2f s, %.1f MB of DXF, %.1f MB/s written, peak %.1f MB = %.2f x the DXF\n",
@@ -139,7 +99,7 @@ int main(int argc, char** argv) {
     // (with lxml, numpy and cssselect), not another one that may stand earlier.
     const char* path = std::getenv("PATH");
     setenv("PATH", ("/usr/bin:" + std::string(path != nullptr ? path : "")).c_str(), 1);
-    const Measurement inkscape =
+    const bench::Measurement inkscape =
         repeat("inkscape", {"inkscape", smaller.string(), "--export-type=dxf", "--export-filename=" +
                                                                                    inkscapeOutput.string()},
                runs, inkscapeOutput);

@@ -107,6 +107,9 @@ void ArtTraversal::buildGroupTable(DxfRecordWriter& writer) {
   context.maxDepth = 0;
   context.blockCount = 0;
   keys.clear();
+  names = layerNames(document.layers, options);
+  layerIndices.clear();
+  for (size_t index = 0; index < document.layers.size(); ++index) layerIndices.emplace(document.layers[index].handle, index);
   if (tiipWholeDrawing(options)) {
     // The whole drawing is one entry without art: a block of its own in AGMS, the entities in CREACOMPO.
     const uint8_t depth = options.ftiipcomp == plugin::TIIP_ASAHI_KASEI_AGMS ? 1 : 0;
@@ -173,12 +176,10 @@ std::optional<ArtHandle> ArtTraversal::replacingStyledArt(ArtHandle art) const {
   return styled;
 }
 
-std::string ArtTraversal::layerNameOf(DxfRecordWriter& writer, ArtHandle art) const {
+std::string ArtTraversal::layerNameOf(ArtHandle art) const {
   LayerHandle layer = nullptr;
   if (arts().getLayerOfArt(art, &layer) == HOST_NO_ERROR) {
-    for (size_t index = 0; index < document.layers.size(); ++index) {
-      if (document.layers[index].handle == layer) return layerName(document.layers, index, writer.options());
-    }
+    if (auto found = layerIndices.find(layer); found != layerIndices.end()) return names[found->second];
   }
   return std::string();  // no layer known: the entities go on layer "0"
 }
@@ -204,7 +205,7 @@ HostResult ArtTraversal::writeEntry(DxfRecordWriter& writer, ExportMode mode, in
   if (mode == ExportMode::ENTITIES) advanceProgress(context, *this);
   const bool ownBlock = blockKeyDepth(block.key) > 0 && mode == ExportMode::ENTITIES;
 
-  const std::string layer = block.art != nullptr ? layerNameOf(writer, block.art) : std::string(kTiipLayerName);
+  const std::string layer = block.art != nullptr ? layerNameOf(block.art) : std::string(kTiipLayerName);
   if (ownBlock) writeBlockHeader(writer, block.key, kGroupBlockFlags, layer);
   auto writeOne = [&](ArtHandle art) -> HostResult {
     if (HostResult result = writeObject(writer, mode, depthFilter, art, layer)) return result;

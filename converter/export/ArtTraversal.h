@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "converter/export/ExportDocument.h"
 #include "converter/export/ExportMode.h"
@@ -46,12 +47,15 @@ private:
   /// art, and art is fully opaque.
   [[nodiscard]] std::optional<ArtHandle> replacingStyledArt(ArtHandle art) const;
   /// The DXF layer name of the layer art belongs to.
-  [[nodiscard]] std::string layerNameOf(DxfRecordWriter& writer, ArtHandle art) const;
+  [[nodiscard]] std::string layerNameOf(ArtHandle art) const;
 
   const ExportDocument& document;
   std::function<void()> redraw;
   /// The block key of each group in the table.
   std::unordered_map<ArtHandle, uint32_t> keys;
+  /// The DXF layer names of the document's layers, and each layer's index, made with the group table.
+  std::vector<std::string> names;
+  std::unordered_map<LayerHandle, size_t> layerIndices;
 };
 
 }  // namespace converter

@@ -1,5 +1,7 @@
 #include "converter/export/DxfLayerNames.h"
 
+#include <unordered_map>
+
 #include "converter/export/DxfNumberFormat.h"
 
 namespace converter {
@@ -11,22 +13,29 @@ constexpr std::string_view kNumberedLayerBase = "LAYER";
 
 bool isConfigurationLayer(std::string_view title) { return title.find(kConfigurationLayerMark) != std::string_view::npos; }
 
-std::string layerName(std::span<const ExportLayer> layers, size_t index, const plugin::ConverterOptions& options) {
-  const std::string& title = layers[index].title;
-  if (isConfigurationLayer(title)) return title;
-  if (options.ftiipcomp == plugin::TIIP_ASAHI_KASEI_AGMS || options.ftiipcomp == plugin::TIIP_TORAY_CREACOMPO) {
-    return std::string(kTiipLayerName);
-  }
-  bool useTitles = options.fuselname != 0;
+std::vector<std::string> layerNames(std::span<const ExportLayer> layers, const plugin::ConverterOptions& options) {
+  std::vector<std::string> names;
+  names.reserve(layers.size());
+  const bool tiipLayer =
+      options.ftiipcomp == plugin::TIIP_ASAHI_KASEI_AGMS || options.ftiipcomp == plugin::TIIP_TORAY_CREACOMPO;
+  const bool useTitles = options.fuselname != 0;
   // Numbered names count every exported layer so far; titled names count the earlier layers of the same title.
-  int number = useTitles ? 0 : 1;
-  for (size_t earlier = 0; earlier < index; ++earlier) {
-    const std::string& earlierTitle = layers[earlier].title;
-    if (isConfigurationLayer(earlierTitle)) continue;
-    if (!useTitles || earlierTitle == title) ++number;
+  int exported = 0;
+  std::unordered_map<std::string_view, int> titlesSeen;
+  for (const ExportLayer& layer : layers) {
+    const std::string& title = layer.title;
+    if (isConfigurationLayer(title)) {
+      names.push_back(title);
+    } else if (tiipLayer) {
+      names.emplace_back(kTiipLayerName);
+    } else if (useTitles) {
+      const int earlier = titlesSeen[title]++;
+      names.push_back(earlier == 0 ? title : title + "_" + formatInteger(earlier));
+    } else {
+      names.push_back(std::string(kNumberedLayerBase) + "_" + formatInteger(++exported));
+    }
   }
-  std::string base = useTitles ? title : std::string(kNumberedLayerBase);
-  return number == 0 ? base : base + "_" + formatInteger(number);
+  return names;
 }
 
 }  // namespace converter

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "converter/export/ExportDocument.h"
 #include "plugin-common/ConverterOptions.h"
@@ -19,11 +20,11 @@ inline constexpr std::string_view kTiipLayerName = "1";
 /// True when the title contains "Configuration Layer".
 [[nodiscard]] bool isConfigurationLayer(std::string_view title);
 
-/// The DXF layer name of layers[index]. A configuration layer keeps its title; in the TIIP modes 2 and 3 every
-/// layer is "1". Otherwise, with fuselname off, the exported layers are LAYER_1, LAYER_2, ... in order; with
-/// fuselname on, a layer keeps its title and a repeated title gets "_1", "_2", ... on its second, third, ...
-/// occurrence.
-[[nodiscard]] std::string layerName(std::span<const ExportLayer> layers, size_t index,
-                                    const plugin::ConverterOptions& options);
+/// The DXF layer names of all layers, in their order, in time linear in their number. A configuration layer
+/// keeps its title; in the TIIP modes 2 and 3 every layer is "1". Otherwise, with fuselname off, the exported
+/// layers are LAYER_1, LAYER_2, ... in order; with fuselname on, a layer keeps its title and a repeated title
+/// gets "_1", "_2", ... on its second, third, ... occurrence.
+[[nodiscard]] std::vector<std::string> layerNames(std::span<const ExportLayer> layers,
+                                                  const plugin::ConverterOptions& options);
 
 }  // namespace converter

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "converter/export/BezierWeights.h"
 #include "converter/export/DxfCoordinates.h"
@@ -52,10 +53,11 @@ bool writesLayerTable(const plugin::ConverterOptions& options) {
 void writeLayerTable(DxfRecordWriter& writer, std::span<const ExportLayer> layers) {
   // The maximum count counts every host layer, the configuration layers that are left out included.
   beginTable(writer, kLayerTable, static_cast<int32_t>(layers.size()));
+  const std::vector<std::string> names = layerNames(layers, writer.options());
   for (size_t index = 0; index < layers.size(); ++index) {
     const ExportLayer& layer = layers[index];
     if (isConfigurationLayer(layer.title)) continue;
-    writeLayerEntry(writer, layerName(layers, index, writer.options()), layer.visible, layer.printable);
+    writeLayerEntry(writer, names[index], layer.visible, layer.printable);
   }
   endTable(writer);
 }

@@ -77,9 +77,7 @@ TEST(DxfLayerNames, NumberedTitledAndTiip) {
     plugin::ConverterOptions options = plugin::defaultConverterOptions();
     options.fuselname = test.fuselname;
     options.ftiipcomp = test.ftiipcomp;
-    std::vector<std::string> names;
-    for (size_t index = 0; index < layers.size(); ++index) names.push_back(layerName(layers, index, options));
-    EXPECT_EQ(names, test.expected);
+    EXPECT_EQ(layerNames(layers, options), test.expected);
   }
 }
 
