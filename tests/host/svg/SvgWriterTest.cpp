@@ -100,6 +100,32 @@ TEST(SvgWriter, WritesLayersPageAndClipPathsAsEditorsExpect) {
       << "the clipping path is not drawn as content";
 }
 
+// The file lists art back to front; the document holds it front-most first; the file written again lists
+// it as it came, subpaths of a compound path included.
+TEST(SvgWriter, KeepsTheFilesStackingOrder) {
+  const std::unique_ptr<Document> document = readText(
+      R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape")"
+      R"( width="100" height="100"><path inkscape:label="back" d="M0 0 H10"/>)"
+      R"(<g inkscape:label="middle"><path inkscape:label="inner back" d="M0 0 H20"/>)"
+      R"(<path inkscape:label="inner front" d="M0 0 H30"/></g>)"
+      R"(<path inkscape:label="front" d="M0 0 H40 V40 Z M50 50 H60 V60 Z"/></svg>)");
+  const Art* layerGroup = document->layerAt(0)->group();
+  ASSERT_NE(layerGroup->firstChild(), nullptr);
+  EXPECT_EQ(layerGroup->firstChild()->name(), "front");
+  EXPECT_EQ(layerGroup->lastChild()->name(), "back");
+
+  pugi::xml_document xml;
+  ASSERT_TRUE(xml.load_string(formatSvg(*document).text.c_str()));
+  std::vector<std::string> labels;
+  for (const pugi::xpath_node& labelled : xml.select_nodes("//*[@inkscape:label]")) {
+    labels.push_back(labelled.node().attribute("inkscape:label").value());
+  }
+  EXPECT_EQ(labels, (std::vector<std::string>{"Layer 1", "back", "middle", "inner back", "inner front", "front"}));
+  const pugi::xpath_node front = xml.select_node("//path[@inkscape:label='front']");
+  ASSERT_TRUE(front);
+  EXPECT_STREQ(front.node().attribute("d").value(), "M 0 0 L 30 0 L 30 30 Z M 37.5 37.5 L 45 37.5 L 45 45 Z");
+}
+
 struct NumberCase {
   double value;
   const char* text;
