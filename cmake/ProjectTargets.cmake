@@ -3,6 +3,12 @@
 
 set(PROJECT_WARNINGS -Wall -Wextra -Werror)
 set(PROJECT_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+if(PROJECT_FUZZ)
+  # The fuzzing build (clang): every library is instrumented for coverage as well; only the fuzz targets
+  # link libFuzzer's driver (add_fuzz_target).
+  set(PROJECT_SANITIZE ON)
+  list(APPEND PROJECT_SANITIZER_FLAGS -fsanitize=fuzzer-no-link)
+endif()
 
 function(project_target_defaults target)
   target_compile_options(${target} PRIVATE ${PROJECT_WARNINGS})
@@ -80,4 +86,17 @@ function(add_project_test name)
   # Plug-ins read their settings from the documents folder: tests get one of their own, never the user's.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "PLATFORM_DOCUMENTS=${CMAKE_BINARY_DIR}/tests/documents")
+endfunction()
+
+# add_fuzz_target(name SOURCES ... DEPENDS ...): a libFuzzer program in build/fuzz/bin (fuzzing build only).
+function(add_fuzz_target name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  project_target_defaults(${name})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
+  if(NOT TARGET fuzz_targets)
+    add_custom_target(fuzz_targets)
+  endif()
+  add_dependencies(fuzz_targets ${name})
 endfunction()

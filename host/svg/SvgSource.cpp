@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -58,9 +59,16 @@ platform::Result<std::string> inflateGzip(std::string_view compressed, std::stri
     stream.next_out = reinterpret_cast<Bytef*>(buffer);
     stream.avail_out = sizeof buffer;
     const int status = inflate(&stream, Z_NO_FLUSH);
-    inflated.append(buffer, sizeof buffer - stream.avail_out);
-    if (inflated.size() > kMaxInflatedBytes)
-      return readFailure("the compressed SVG inflates to more than 1 GiB", sourceName);
+    const std::size_t produced = sizeof buffer - stream.avail_out;
+    if (produced > kMaxSvgBytes - inflated.size()) {
+      return readFailure("the compressed SVG inflates to more than " + std::to_string(kMaxSvgBytes >> 20) + " MiB",
+                         sourceName);
+    }
+    // The string grows by doubling, but never past the limit: a hostile file costs at most that much.
+    if (inflated.size() + produced > inflated.capacity()) {
+      inflated.reserve(std::min(kMaxSvgBytes, std::max(2 * inflated.capacity(), inflated.size() + produced)));
+    }
+    inflated.append(buffer, produced);
     if (status == Z_STREAM_END) {
       // Concatenated gzip members form one file (as gzip -d reads them); trailing zero padding is allowed.
       const std::size_t remaining = stream.avail_in + (compressed.size() - consumed);
@@ -98,6 +106,9 @@ platform::Result<std::string> loadSvgSource(const std::filesystem::path& file) {
   // One read of the whole file: drawings run to tens of megabytes.
   const std::streamoff size = stream.tellg();
   if (size < 0) return readFailure("cannot read the file", name);
+  if (static_cast<std::uintmax_t>(size) > kMaxSvgBytes) {
+    return readFailure("the file is larger than " + std::to_string(kMaxSvgBytes >> 20) + " MiB", name);
+  }
   std::string bytes(static_cast<std::size_t>(size), '\0');
   stream.seekg(0);
   if (!stream.read(bytes.data(), size)) return readFailure("cannot read the file", name);

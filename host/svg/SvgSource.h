@@ -11,18 +11,19 @@
 
 namespace host::svg {
 
-/// The most bytes an SVG document may inflate to; more is refused as damaged or hostile.
-inline constexpr std::size_t kMaxInflatedBytes = std::size_t{1} << 30;
+/// The most bytes an SVG document may hold, read as it is or inflated; more is refused as damaged or hostile,
+/// before that much memory is taken. (The largest real drawings are tens of megabytes.)
+inline constexpr std::size_t kMaxSvgBytes = std::size_t{512} << 20;
 
 /// Whether bytes begin with the gzip magic number 1f 8b.
 [[nodiscard]] bool isGzipData(std::string_view bytes);
 
-/// The inflated content of gzip data (several members are joined). Errors carry kSvgReadFailed and name
-/// sourceName.
+/// The inflated content of gzip data (several members are joined), at most kMaxSvgBytes. Errors carry
+/// kSvgReadFailed and name sourceName.
 [[nodiscard]] platform::Result<std::string> inflateGzip(std::string_view compressed, std::string_view sourceName);
 
 /// The file's content, inflated when it is gzip data. A missing file fails with kSvgFileNotFound, an
-/// unreadable one with kSvgReadFailed; both name the file.
+/// unreadable one or one larger than kMaxSvgBytes with kSvgReadFailed; both name the file.
 [[nodiscard]] platform::Result<std::string> loadSvgSource(const std::filesystem::path& file);
 
 }  // namespace host::svg

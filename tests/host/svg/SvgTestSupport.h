@@ -25,7 +25,8 @@ inline constexpr double kGeometryTolerance = 0.001;
 /// Reads an inline SVG snippet, named "snippet.svg" in messages.
 [[nodiscard]] platform::Result<SvgReadResult> readSnippet(std::string_view svg);
 
-/// The art of a document in walk order: layers from the top, each container before its children.
+/// The art of a document in walk order: layers from the back, each container before its children, back to
+/// front (the order of an SVG file).
 [[nodiscard]] std::vector<const Art*> allArt(const Document& document);
 
 /// The art of one type in walk order.
