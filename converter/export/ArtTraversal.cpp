@@ -109,7 +109,9 @@ void ArtTraversal::buildGroupTable(DxfRecordWriter& writer) {
   keys.clear();
   names = layerNames(document.layers, options);
   layerIndices.clear();
-  for (size_t index = 0; index < document.layers.size(); ++index) layerIndices.emplace(document.layers[index].handle, index);
+  for (size_t index = 0; index < document.layers.size(); ++index) {
+    layerIndices.emplace(document.layers[index].handle, index);
+  }
   if (tiipWholeDrawing(options)) {
     // The whole drawing is one entry without art: a block of its own in AGMS, the entities in CREACOMPO.
     const uint8_t depth = options.ftiipcomp == plugin::TIIP_ASAHI_KASEI_AGMS ? 1 : 0;

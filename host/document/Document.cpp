@@ -95,9 +95,8 @@ platform::Result<void> Document::disposeLayer(Layer* layer) {
   if (index < 0) return badHandle("not a live layer of this document");
   if (layerCount() == 1) return badParameter("a document keeps at least one layer");
   destroySubtree(*layer->group());
-  std::string oldTitle = layer->title();
   liveLayers.erase(layer);
-  retitleLayer(*layer, oldTitle);
+  forgetTitle(*layer, layer->title());
   layers.erase(layers.begin() + index);
   renumberLayers(static_cast<std::size_t>(index));
   if (current == layer) current = layers[static_cast<std::size_t>(std::min(index, layerCount() - 1))].get();
@@ -108,18 +107,22 @@ platform::Result<void> Document::disposeLayer(Layer* layer) {
 bool Document::isLiveLayer(const Layer* layer) const { return liveLayers.contains(layer); }
 
 void Document::renumberLayers(std::size_t from) {
-  for (std::size_t index = from; index < layers.size(); ++index) layers[index]->position = static_cast<std::int32_t>(index);
+  for (std::size_t index = from; index < layers.size(); ++index) {
+    layers[index]->position = static_cast<std::int32_t>(index);
+  }
+}
+
+void Document::forgetTitle(Layer& layer, const std::string& title) {
+  auto named = layersByTitle.find(title);
+  if (named == layersByTitle.end()) return;
+  std::vector<Layer*>& list = named->second;
+  list.erase(std::remove(list.begin(), list.end(), &layer), list.end());
+  if (list.empty()) layersByTitle.erase(named);
 }
 
 void Document::retitleLayer(Layer& layer, const std::string& oldTitle) {
-  auto named = layersByTitle.find(oldTitle);
-  if (named != layersByTitle.end()) {
-    std::vector<Layer*>& list = named->second;
-    list.erase(std::remove(list.begin(), list.end(), &layer), list.end());
-    if (list.empty()) layersByTitle.erase(named);
-  }
-  // A disposed layer leaves the index; a live one is filed under its new title.
-  if (isLiveLayer(&layer)) layersByTitle[layer.title()].push_back(&layer);
+  forgetTitle(layer, oldTitle);
+  layersByTitle[layer.title()].push_back(&layer);
 }
 
 platform::Result<void> Document::setCurrentLayer(Layer* layer) {

@@ -168,8 +168,9 @@ private:
   void destroySubtree(Art& root);
   // Gives layers from index `from` up their positions again, after an insertion or a removal.
   void renumberLayers(std::size_t from);
-  // Keeps the title index in step with a layer's new title.
+  // Keeps the title index in step with a layer's new title, or with a layer that goes.
   void retitleLayer(Layer& layer, const std::string& oldTitle);
+  void forgetTitle(Layer& layer, const std::string& title);
 
   std::filesystem::path documentFile;
   // Owns every art object and is the set of live art. Every call a plug-in makes on art looks it up here,

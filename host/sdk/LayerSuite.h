@@ -9,8 +9,8 @@
 typedef struct LayerSuite {
   /* Number of layers, at least 1. Result 0. */
   HostResult (*countLayers)(int32_t* count);
-  /* The layer at index (0 the back-most, count - 1 the top-most). Handles stay valid until the layer is deleted or the document
-     closes. Result 0 or HOST_BAD_PARAMETER. */
+  /* The layer at index (0 the back-most, count - 1 the top-most). Handles stay valid until the layer is
+     deleted or the document closes. Result 0 or HOST_BAD_PARAMETER. */
   HostResult (*getNthLayer)(int32_t index, LayerHandle* layer);
   /* The current layer, where new art goes. Result 0. */
   HostResult (*getCurrentLayer)(LayerHandle* layer);
