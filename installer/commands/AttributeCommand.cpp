@@ -1,6 +1,7 @@
 // SETATTRIBUTE: the attribute words of a script line applied to the files a pattern finds.
 
 #include <algorithm>
+#include <optional>
 
 #include "installer/commands/CommandFiles.h"
 #include "installer/commands/FileCommands.h"
@@ -46,10 +47,13 @@ StepResult runSetAttribute(CommandContext& context, std::string_view arguments) 
     platform::Result<uint32_t> current = platform::fileAttributes(entry.path);
     if (!current || (*current & platform::ATTRIBUTE_SYSTEM) != 0) continue;
     setFileStatus(context, FileMessage::SET_ATTRIBUTES, {entry.windowsPath});
-    if (!mayChange(context, entry.path)) continue;
-    if (platform::Result<void> set = platform::setFileAttributes(entry.path, bits); !set) {
-      noteFailure(context, set.error());
+    std::optional<platform::ContainedPath> file = changeable(context, entry.path, entry.windowsPath);
+    if (!file) continue;
+    if (platform::Result<void> set = platform::setFileAttributes(*file, bits); !set) {
+      reportFailure(context, set.error());
+      continue;
     }
+    noteChange(context, "set attributes of", entry.path);
   }
   return StepResult::GO_ON;
 }
