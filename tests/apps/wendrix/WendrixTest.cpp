@@ -82,9 +82,11 @@ TEST_F(Wendrix, ExitCodesTellTheEndsApart) {
   EXPECT_NE(incomplete.output.find("2 step(s) not available in this build: ADDCONF (1), REGOPEN (1)"), std::string::npos)
       << incomplete.output;
 
+  // Cancel on the disk-space question leaves the run on page 1, whose Cancel ends it as every Cancel does.
   ProgramRun cancelled = start("message.1013 = Cancel\n");
-  EXPECT_EQ(cancelled.status, 1)
-      << cancelled.output;  // unattended, Cancel leaves the run on page 1 with nothing left to answer
+  EXPECT_EQ(cancelled.status, 3) << cancelled.output;
+  EXPECT_NE(log().find("message 1013: [Message] (OK, Cancel)"), std::string::npos);
+  EXPECT_NE(log().find("answer: Cancel\npage: 1 set and directory"), std::string::npos) << log();
 
   ProgramRun broken = start("break = 1\nmessage.1001 = Yes\n");
   EXPECT_EQ(broken.status, 3) << broken.output;
@@ -138,9 +140,16 @@ TEST_F(Wendrix, JapaneseTwoDiskSetupFromTheFixture) {
   platform::test::ScopedEnvironment environment;
   environment.set("PLATFORM_FREE_SPACE", "C=3000");
   ProgramRun run = start("options = 1,2\n");
-  // The first disk's files are missing from the fixture: their copies fail and are logged, the run goes on; the
-  // second disk's file is copied from the folder beside the setup directory.
-  EXPECT_EQ(run.status, 0) << run.output;
+  // The first disk's files are missing from the fixture: nothing matches their names, the run goes on and ends
+  // with the list of those lines and exit code 6; the second disk's file is copied from the folder beside the
+  // setup directory.
+  EXPECT_EQ(run.status, 6) << run.output;
+  EXPECT_NE(run.output.find("wendrix: 3 problem(s); not everything was done:\n"
+                            "  line 16 FLCOPY: no file matches '表.EXE'; nothing was copied\n"
+                            "  line 17 FLCOPY: no file matches 'SAMPLE.XLS'; nothing was copied\n"
+                            "  line 18 FLCOPY: no file matches 'MANUAL.PDF'; nothing was copied\n"),
+            std::string::npos)
+      << run.output;
   EXPECT_EQ(readText(folder.path() / "root" / "c" / "表計算" / "DATA.TXT"), readText(fixture / "DISK2" / "DATA.TXT"));
   std::string text = log();
   for (const char* expected : {
