@@ -40,9 +40,10 @@ Error resolutionError(const fs::path& path, const fs::path& allowedFolder, int e
     case ENOENT:
       return fail("a folder on the way does not exist", path.string(), ERROR_FILE_NOT_FOUND);
     case EXDEV:
+      return refusal(path, "a link on the way would lead out of " + allowedFolder.string());
     case ELOOP:
     case ENOTDIR:
-      return refusal(path, "a link on the way leads out of " + allowedFolder.string() + " or is not followed");
+      return refusal(path, "a link (or something not a folder) on the way is not followed for a change");
     default:
       return fail(std::string("cannot open the folder: ") + std::strerror(errorNumber), path.string(),
                   ERROR_ACCESS_DENIED);
