@@ -235,9 +235,10 @@ platform::Result<bool> SetupRun::startRun() {
   // A line that names no command is skipped and not counted, but the run says so: it is the script's fault.
   if (section) {
     for (const UnknownCommand& unknown : unknownCommands(setup.text.bytes, *section, config.language, table)) {
-      std::string why = "\"" + utf8(unknown.name) + "\" is no command; the line was skipped";
-      ui.note("problem: line " + std::to_string(unknown.line) + ": " + why);
-      state.problems.push_back(RunProblem{unknown.line, utf8(unknown.name), why});
+      std::string name = utf8(unknown.name);
+      std::string why = "\"" + name + "\" is no command; the line was skipped";
+      ui.note("problem: line " + std::to_string(unknown.line) + " " + name + ": " + why);
+      state.problems.push_back(RunProblem{unknown.line, name, why});
     }
   }
   pendingGroup = DiskLabel{std::string(kSetupDiskLabel), {}};
