@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -81,6 +82,51 @@ TEST(FileOperations, CopiesKeepTimeAndAttributesAndMovesNeverReplace) {
   ASSERT_TRUE(succeeded(platform::moveFile(entryAt(source), entryAt(folder.path() / "C"))));
   EXPECT_EQ(entryNames(folder.path()), (std::vector<std::string>{"B", "C"}));
   EXPECT_EQ(platform::copyFile(folder.path() / "missing", entryAt(folder.path() / "D")).error().code, 2);
+}
+
+// A link at the name of an entry being changed is never followed: it is replaced, moved or deleted itself, or
+// the change is refused; the file it points to stays exactly as it was.
+TEST(FileOperations, ALinkAtTheNameIsChangedItselfOrRefusedNeverFollowed) {
+  TemporaryFolder folder;
+  fs::path target = folder.path() / "canary" / "TARGET";
+  writeText(target, "target");
+  fs::path source = folder.path() / "SOURCE";
+  writeText(source, "source");
+  auto plantLink = [&](const std::string& name) {
+    fs::remove(folder.path() / name);
+    fs::create_symlink(target, folder.path() / name);
+    return folder.path() / name;
+  };
+  auto unchanged = [&]() {
+    EXPECT_EQ(readText(target), "target");
+    EXPECT_EQ(*platform::fileAttributes(target), platform::ATTRIBUTE_NORMAL);
+  };
+
+  fs::path link = plantLink("COPY");
+  ASSERT_TRUE(succeeded(platform::copyFile(source, entryAt(link))));
+  EXPECT_FALSE(fs::is_symlink(link));
+  EXPECT_EQ(readText(link), "source");
+  unchanged();
+
+  link = plantLink("EXPANDED");
+  ASSERT_TRUE(succeeded(platform::expandFile(source, entryAt(link))));
+  EXPECT_FALSE(fs::is_symlink(link));
+  unchanged();
+
+  link = plantLink("APPEND");
+  EXPECT_EQ(platform::appendFile(source, entryAt(link)).error().code, 5);
+  EXPECT_EQ(platform::setFileAttributes(entryAt(link), platform::ATTRIBUTE_READONLY).error().code, 5);
+  EXPECT_EQ(platform::makeDirectory(entryAt(link)).error().code, 80);
+  fs::file_time_type targetTime = fs::last_write_time(target);
+  ASSERT_TRUE(succeeded(platform::setModificationTime(entryAt(link), targetTime - std::chrono::hours(48))));
+  EXPECT_EQ(fs::last_write_time(target), targetTime);
+  unchanged();
+
+  ASSERT_TRUE(succeeded(platform::moveFile(entryAt(link), entryAt(folder.path() / "MOVED"))));
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "MOVED"));
+  ASSERT_TRUE(succeeded(platform::deleteFile(entryAt(folder.path() / "MOVED"))));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(folder.path() / "MOVED")));
+  unchanged();
 }
 
 TEST(FileLzExpand, ExpandsWithTheRecordedNameAndCopiesPlainFiles) {
