@@ -42,7 +42,8 @@ StepResult runSetAttribute(CommandContext& context, std::string_view arguments) 
   if (pattern.empty() || words.empty()) return StepResult::GO_ON;
   uint32_t bits = attributesNamedIn(words);
   for (const FoundEntry& entry : findEntries(context, pattern)) {
-    if (entry.directory) continue;
+    // Directories are not affected; a link has no attributes of its own and its target is not changed.
+    if (entry.directory || entry.link) continue;
     // The search leaves out system files, so their attributes stay as they are.
     platform::Result<uint32_t> current = platform::fileAttributes(entry.path);
     if (!current || (*current & platform::ATTRIBUTE_SYSTEM) != 0) continue;

@@ -307,5 +307,30 @@ TEST_F(Wendrix, AnAnswersPathThatIsAFolderIsAnError) {
   EXPECT_NE(run.output.find("answers: a folder, not an answers file"), std::string::npos) << run.output;
 }
 
+// The example setup of the README, as a person would try it: install with every default, then remove.
+TEST_F(Wendrix, TheReadmeExampleInstallsAndRemoves) {
+  fs::copy(fs::path(PROJECT_SOURCE_ROOT) / "examples" / "wendrix", folder.path() / "media", fs::copy_options::recursive);
+  setup = folder.path() / "media" / "DISK1";
+  ProgramRun list = wendrix("--setup-dir " + quoted(setup) + " --list");
+  EXPECT_EQ(list.status, 0) << list.output;
+  EXPECT_NE(list.output.find("\"Standard\"  CI install, modes (one of) 0, options 1"), std::string::npos)
+      << list.output;
+
+  ProgramRun installed = start("");
+  EXPECT_EQ(installed.status, 0) << installed.output << log();
+  fs::path demo = folder.path() / "root" / "c" / "Demo";
+  EXPECT_EQ(platform::test::entryNames(demo),
+            (std::vector<std::string>{"DEMO.DAT", "HELP.TXT", "README.TXT", "SAMPLES"}));
+  EXPECT_EQ(platform::test::entryNames(demo / "SAMPLES"), (std::vector<std::string>{"BRACKET.DXF", "PLATE.DXF"}));
+  EXPECT_EQ(*platform::fileAttributes(demo / "README.TXT"), platform::ATTRIBUTE_READONLY);
+
+  ProgramRun removed = start("set = Remove\n");
+  EXPECT_EQ(removed.status, 0) << removed.output << log();
+  EXPECT_NE(log().find("message FINDMESSAGE: [WENDRIX] (OK, Cancel) Demo is installed already."), std::string::npos);
+  EXPECT_FALSE(fs::exists(demo));
+  EXPECT_EQ(platform::test::entryNames(setup), (std::vector<std::string>{"DEMO.DAT", "README.TXT", "SAMPLES",
+                                                                          "WENDRIX.INI"}));
+}
+
 }  // namespace
 }  // namespace wendrix::test
