@@ -171,8 +171,8 @@ int main(int argc, char** argv) {
 
   // Every run keeps a log: the one named, or the one beside the root that each run adds to.
   fs::path logPath = logText.empty() ? defaultLog(drives.root()) : fs::path(logText);
-  std::unique_ptr<std::FILE, FileCloser> logFile(logText == "-" ? stderr
-                                                                : std::fopen(logPath.c_str(), logText.empty() ? "a" : "w"));
+  const char* logMode = logText.empty() ? "a" : "w";
+  std::unique_ptr<std::FILE, FileCloser> logFile(logText == "-" ? stderr : std::fopen(logPath.c_str(), logMode));
   if (!logFile) {
     std::cerr << "wendrix: " << logPath.string() << ": cannot write the log\n";
     return kExitBroken;

@@ -270,7 +270,8 @@ TEST_F(FileTrees, RemoveAWholeTreeButNothingALinkPointsTo) {
 TEST_F(FileTrees, RemoveGivesUpAfterThirtyTwoAttemptsOnAReadOnlyFile) {
   writeText(cDrive() / "APP" / "A.TXT", "a");
   writeText(cDrive() / "APP" / "SUB" / "LOCKED.DAT", "locked");
-  ASSERT_TRUE(platform::setFileAttributes(entryAt(cDrive() / "APP" / "SUB" / "LOCKED.DAT"), platform::ATTRIBUTE_READONLY).ok());
+  ASSERT_TRUE(
+      platform::setFileAttributes(entryAt(cDrive() / "APP" / "SUB" / "LOCKED.DAT"), platform::ATTRIBUTE_READONLY).ok());
 
   EXPECT_EQ(run(runTreeRemove, R"($A)"), StepResult::GO_ON);
   EXPECT_EQ(ui.statusesContaining("LOCKED.DAT"), static_cast<size_t>(kTreeRemoveAttempts));

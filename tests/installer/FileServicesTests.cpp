@@ -38,7 +38,8 @@ TEST(FileAttributes, ReadOnlyIsTheWriteBitAndTheOthersAreStoredWithTheFile) {
             fs::perms::none);
   EXPECT_TRUE(platform::isReadOnly(file));
 
-  ASSERT_TRUE(succeeded(platform::setFileAttributes(entryAt(file), platform::ATTRIBUTE_NORMAL | platform::ATTRIBUTE_SYSTEM)));
+  ASSERT_TRUE(
+      succeeded(platform::setFileAttributes(entryAt(file), platform::ATTRIBUTE_NORMAL | platform::ATTRIBUTE_SYSTEM)));
   EXPECT_EQ(*platform::fileAttributes(file), platform::ATTRIBUTE_SYSTEM);  // NORMAL beside others is ignored
   ASSERT_TRUE(succeeded(platform::setFileAttributes(entryAt(file), 0)));
   EXPECT_EQ(*platform::fileAttributes(file), platform::ATTRIBUTE_NORMAL);
@@ -171,7 +172,8 @@ TEST(FileLzExpand, ACutOffFileFailsAndLeavesTheOldDestination) {
   for (size_t cut : {compressed.size() - 1, compressed.size() / 2, size_t{15}}) {
     writeText(folder.path() / "CUT.TX_", compressed.substr(0, cut));
     writeText(folder.path() / "CUT.TXT", "previous");
-    platform::Result<void> expanded = platform::expandFile(folder.path() / "CUT.TX_", entryAt(folder.path() / "CUT.TXT"));
+    platform::Result<void> expanded =
+        platform::expandFile(folder.path() / "CUT.TX_", entryAt(folder.path() / "CUT.TXT"));
     ASSERT_FALSE(expanded.ok()) << "cut at " << cut;
     EXPECT_EQ(expanded.error().code, platform::LZ_ERROR_READ);
     EXPECT_EQ(readText(folder.path() / "CUT.TXT"), "previous");

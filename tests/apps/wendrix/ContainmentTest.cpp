@@ -61,8 +61,9 @@ protected:
       }
       script += command + "\r\n";
     }
-    writeText(setup / "WENDRIX.INI", "[GENERAL]\r\nLANGUAGE=ENGLISH\r\nINSTALLSET1=Quick,SI\r\nINSTALLDIR=\"C:\\\\APP\"\r\n"
-                                     "[INSTALL-SCRIPT]\r\n" + label + "\r\n" + script);
+    writeText(setup / "WENDRIX.INI",
+              "[GENERAL]\r\nLANGUAGE=ENGLISH\r\nINSTALLSET1=Quick,SI\r\nINSTALLDIR=\"C:\\\\APP\"\r\n"
+              "[INSTALL-SCRIPT]\r\n" + label + "\r\n" + script);
     writeText(folder.path() / "answers.txt", "message.1007 = Ignore\nmessage.1002 = Cancel\nmessage.1001 = Yes\n");
     before = folderSnapshot(canary);
     std::string prefix = unprivilegedPrefix(folder.path());

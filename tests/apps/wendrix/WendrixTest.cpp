@@ -181,8 +181,9 @@ TEST_F(Wendrix, AMisspeltCommandAMissingSourceAndARefusedWriteEndWithTheListAndE
   const Case cases[] = {
       {"FLCOPPY NEW.TXT $A\\\\", "line 8 FLCOPPY: \"FLCOPPY\" is no command; the line was skipped"},
       {"FLCOPY MISSING.TXT $A\\\\", "line 8 FLCOPY: no file matches 'MISSING.TXT'; nothing was copied"},
-      {"FLCOPY NEW.TXT Z:" + outside.string() + "/", "line 8 FLCOPY: " + (outside / "NEW.TXT").string() +
-                                                         ": refused: it lies outside the folders this run may change (error 5)"},
+      {"FLCOPY NEW.TXT Z:" + outside.string() + "/",
+       "line 8 FLCOPY: " + (outside / "NEW.TXT").string() +
+           ": refused: it lies outside the folders this run may change (error 5)"},
   };
   for (const Case& example : cases) {
     SCOPED_TRACE(example.line);
@@ -250,8 +251,9 @@ TEST_F(Wendrix, VersionAndListOfSetsModesAndOptions) {
 // removed by its Linux path, and is named in the last line on stderr.
 TEST_F(Wendrix, EveryRunKeepsALogBesideTheRootWithTheFilesWrittenAndRemoved) {
   writeText(setup / "A.TXT", "a");
-  writeText(setup / "WENDRIX.INI", "[GENERAL]\r\nLANGUAGE=ENGLISH\r\nINSTALLSET1=Install,SI\r\nINSTALLSET2=Remove,SD\r\n"
-                                   "INSTALLDIR=\"C:\\\\APP\"\r\n[INSTALL-SCRIPT]\r\nMKDIR $A\r\nFLCOPY A.TXT $A\\\\\r\n"
+  writeText(setup / "WENDRIX.INI", "[GENERAL]\r\nLANGUAGE=ENGLISH\r\nINSTALLSET1=Install,SI\r\n"
+                                   "INSTALLSET2=Remove,SD\r\nINSTALLDIR=\"C:\\\\APP\"\r\n"
+                                   "[INSTALL-SCRIPT]\r\nMKDIR $A\r\nFLCOPY A.TXT $A\\\\\r\n"
                                    "[DELETE-SCRIPT]\r\nREMOVE $A\\\\A.TXT\r\nRMDIR $A\r\n");
   fs::path root = folder.path() / "root";
   fs::path logFile = folder.path() / "root.log";
@@ -309,11 +311,14 @@ TEST_F(Wendrix, AnAnswersPathThatIsAFolderIsAnError) {
 
 // The example setup of the README, as a person would try it: install with every default, then remove.
 TEST_F(Wendrix, TheReadmeExampleInstallsAndRemoves) {
-  fs::copy(fs::path(PROJECT_SOURCE_ROOT) / "examples" / "wendrix", folder.path() / "media", fs::copy_options::recursive);
+  fs::copy(fs::path(PROJECT_SOURCE_ROOT) / "examples" / "wendrix", folder.path() / "media",
+           fs::copy_options::recursive);
   setup = folder.path() / "media" / "DISK1";
   ProgramRun list = wendrix("--setup-dir " + quoted(setup) + " --list");
   EXPECT_EQ(list.status, 0) << list.output;
-  EXPECT_NE(list.output.find("\"Standard\"  CI install, modes (one of) 0, options 1"), std::string::npos)
+  EXPECT_NE(list.output.find("\"Standard\"  CI install, modes (one of) 0, options 1  "
+                             "(The program with its help and the samples)"),
+            std::string::npos)
       << list.output;
 
   ProgramRun installed = start("");
