@@ -7,13 +7,10 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <string>
-#include <system_error>
 #include <vector>
 
-#include "platform/FileAttributes.h"
 #include "platform/SystemErrors.h"
 #include "platform/internal/TemporaryBeside.h"
 

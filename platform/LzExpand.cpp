@@ -11,7 +11,6 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/FileAttributes.h"
 #include "platform/FileOperations.h"
 #include "platform/internal/TemporaryBeside.h"
 
