@@ -139,6 +139,7 @@ Result<void> expandFile(const fs::path& source, const ContainedPath& destination
   if (temporary.descriptor() < 0) {
     return fail(std::string("cannot create a file beside: ") + std::strerror(errno), target, LZ_ERROR_BAD_OUTPUT);
   }
+  fchmod(temporary.descriptor(), mode);  // past the creation mask; a failure leaves a narrower mode, which is safe
   // libmspack opens its output by name; /proc names the very file just created, so no link can stand in for it.
   std::string output = "/proc/self/fd/" + std::to_string(temporary.descriptor());
   int result = raw->extract(raw, file.header, output.c_str());
