@@ -2,6 +2,7 @@
 // its pages and runs the chosen script in a Windows world kept under a root folder. Until the windows are
 // drawn it runs unattended, answering pages and boxes from an answers file.
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -57,6 +58,16 @@ fs::path defaultRoot() {
 
 /// The log when none is given: beside the root, named after it (~/.wendrix.log), added to run after run.
 fs::path defaultLog(const fs::path& root) { return root.parent_path() / (root.filename().string() + ".log"); }
+
+/// The default log for adding to; a link in its place is not followed (the name is the program's choice, not
+/// the user's).
+std::FILE* openDefaultLog(const fs::path& path) {
+  int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (descriptor < 0) return nullptr;
+  std::FILE* file = fdopen(descriptor, "a");
+  if (file == nullptr) close(descriptor);
+  return file;
+}
 
 constexpr const char* kExitHelp =
     "Exit codes: 0 installed (or removed), nothing to restart; 1 broken configuration or answers, or an unattended "
@@ -171,8 +182,9 @@ int main(int argc, char** argv) {
 
   // Every run keeps a log: the one named, or the one beside the root that each run adds to.
   fs::path logPath = logText.empty() ? defaultLog(drives.root()) : fs::path(logText);
-  const char* logMode = logText.empty() ? "a" : "w";
-  std::unique_ptr<std::FILE, FileCloser> logFile(logText == "-" ? stderr : std::fopen(logPath.c_str(), logMode));
+  std::unique_ptr<std::FILE, FileCloser> logFile(logText == "-" ? stderr
+                                                 : logText.empty()  ? openDefaultLog(logPath)
+                                                                    : std::fopen(logPath.c_str(), "w"));
   if (!logFile) {
     std::cerr << "wendrix: " << logPath.string() << ": cannot write the log\n";
     return kExitBroken;
