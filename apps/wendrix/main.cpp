@@ -59,8 +59,7 @@ fs::path defaultRoot() {
 /// The log when none is given: beside the root, named after it (~/.wendrix.log), added to run after run.
 fs::path defaultLog(const fs::path& root) { return root.parent_path() / (root.filename().string() + ".log"); }
 
-/// The default log for adding to; a link in its place is not followed (the name is the program's choice, not
-/// the user's).
+/// The default log, opened for adding to; a link in its place is not followed, since nobody chose that name.
 std::FILE* openDefaultLog(const fs::path& path) {
   int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (descriptor < 0) return nullptr;
