@@ -240,8 +240,10 @@ Result<uint64_t> DriveMap::freeSpaceKb(std::string_view windowsPath) const {
 void DriveMap::allowDrives(WriteScope& scope) const {
   for (char letter : drives()) {
     if (letter == kLinuxRootDrive) continue;
+    // A drive folder may itself be a link (as a prefix's drives often are): it is the user's own layout, and no
+    // change can create or replace it, since a drive folder is no entry of any allowed folder.
     Result<fs::path> folder = driveFolder(letter);
-    if (folder) scope.allow(rootFolder, folder->filename());
+    if (folder) scope.allow(*folder);
   }
 }
 

@@ -64,7 +64,8 @@ public:
   /// names. PATH_NOT_FOUND when the drive does not exist.
   [[nodiscard]] Result<uint64_t> freeSpaceKb(std::string_view windowsPath) const;
 
-  /// Allows changes below each drive folder of the root (not Z:, and not the root itself) in scope.
+  /// Allows changes below each drive folder of the root (not Z:, not the root itself, not a drive folder itself)
+  /// in scope.
   void allowDrives(WriteScope& scope) const;
 
 private:

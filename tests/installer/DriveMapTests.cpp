@@ -102,6 +102,8 @@ TEST(DriveMap, ChangesResolveBeneathTheDrivesAndTheSetupDirectoryWithoutLeavingT
   fs::create_directory_symlink("../../../canary", c / "APP" / "up");  // relative, leads out
   fs::create_directory_symlink("inner", c / "APP" / "in");         // relative, stays inside
   fs::create_directory_symlink("/", setup / "LINK");
+  fs::create_directories(folder.path() / "elsewhere");
+  fs::create_directory_symlink(folder.path() / "elsewhere", folder.path() / "root" / "e");  // the user's own drive
 
   struct Case {
     fs::path path;
@@ -117,6 +119,8 @@ TEST(DriveMap, ChangesResolveBeneathTheDrivesAndTheSetupDirectoryWithoutLeavingT
       {setup / "LINK" / canary.relative_path() / "F.TXT", 5},
       {c, 5},                                      // a drive folder itself is no entry of a drive
       {folder.path() / "root" / "d" / "X", 5},     // no drive D:
+      {folder.path() / "root" / "e" / "X", 0},     // a drive folder that is a link is the drive
+      {folder.path() / "root" / "e", 5},
       {folder.path() / "root" / "registry.reg", 5},
       {folder.path() / "root" / ".." / "canary" / "F.TXT", 5},
       {canary / "F.TXT", 5},
