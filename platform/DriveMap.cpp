@@ -237,10 +237,14 @@ Result<uint64_t> DriveMap::freeSpaceKb(std::string_view windowsPath) const {
   return static_cast<uint64_t>(status.f_bavail) * status.f_frsize / kBytesPerKb;
 }
 
-bool DriveMap::mayWrite(const fs::path& linuxPath, const fs::path& extraFolder) const {
-  fs::path path = fs::absolute(linuxPath).lexically_normal();
-  if (lexicallyInside(path, rootFolder)) return true;
-  return !extraFolder.empty() && lexicallyInside(path, fs::absolute(extraFolder).lexically_normal());
+void DriveMap::allowDrives(WriteScope& scope) const {
+  for (char letter : drives()) {
+    if (letter == kLinuxRootDrive) continue;
+    // A drive folder may itself be a link (as a prefix's drives often are): it is the user's own layout, and no
+    // change can create or replace it, since a drive folder is no entry of any allowed folder.
+    Result<fs::path> folder = driveFolder(letter);
+    if (folder) scope.allow(*folder);
+  }
 }
 
 }  // namespace platform

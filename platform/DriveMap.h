@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ContainedPath.h"
 #include "platform/PlatformApi.h"
 #include "platform/Result.h"
 
@@ -63,10 +64,9 @@ public:
   /// names. PATH_NOT_FOUND when the drive does not exist.
   [[nodiscard]] Result<uint64_t> freeSpaceKb(std::string_view windowsPath) const;
 
-  /// True when a program working in this world may write at linuxPath: it lies inside the root or inside
-  /// extraFolder (the setup directory). Paths are compared after resolving "." and "..".
-  [[nodiscard]] bool mayWrite(const std::filesystem::path& linuxPath,
-                              const std::filesystem::path& extraFolder = {}) const;
+  /// Allows changes below each drive folder of the root (not Z:, not the root itself, not a drive folder itself)
+  /// in scope.
+  void allowDrives(WriteScope& scope) const;
 
 private:
   std::filesystem::path rootFolder;

@@ -1,7 +1,9 @@
 #include "platform/FileAttributes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
@@ -44,30 +46,53 @@ Result<uint32_t> fileAttributes(const std::filesystem::path& path) {
   return bits == 0 ? static_cast<uint32_t>(ATTRIBUTE_NORMAL) : bits;
 }
 
-Result<void> setFileAttributes(const std::filesystem::path& path, uint32_t bits) {
+Result<void> setFileAttributes(const ContainedPath& file, uint32_t bits) {
+  const std::filesystem::path& path = file.path();
+  // The entry itself, opened without following a link at its name; the changes go through /proc to exactly
+  // that inode (chmod and the xattr calls have no descriptor-relative forms that refuse links).
+  int descriptor = openat(file.folder(), file.name().c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+  if (descriptor < 0) return systemError(path, "cannot set the attributes", errno);
+  struct Closer {
+    int descriptor;
+    ~Closer() { close(descriptor); }
+  } closer{descriptor};
   struct stat status {};
-  if (stat(path.c_str(), &status) != 0) return systemError(path, "cannot set the attributes", errno);
+  if (fstat(descriptor, &status) != 0) return systemError(path, "cannot set the attributes", errno);
+  if (S_ISLNK(status.st_mode)) {
+    return fail("a link: its target's attributes are not changed", path.string(), ERROR_ACCESS_DENIED);
+  }
+  std::string inode = "/proc/self/fd/" + std::to_string(descriptor);
 
   mode_t mode = status.st_mode & 07777;
   mode_t wanted = (bits & ATTRIBUTE_READONLY) != 0 ? (mode & ~kWriteBits)
                                                    : ((mode & kWriteBits) == 0 ? (mode | S_IWUSR) : mode);
-  if (wanted != mode && chmod(path.c_str(), wanted) != 0) {
-    return systemError(path, "cannot change the write permission", errno);
-  }
-
-  uint32_t stored = bits & kStoredBits;
-  if (stored == storedBits(path)) return {};
-  if (stored == 0) {
-    if (removexattr(path.c_str(), kAttributeName) != 0 && errno != ENODATA) {
-      return systemError(path, "cannot clear the attributes", errno);
+  auto changeMode = [&]() -> Result<void> {
+    if (wanted != mode && chmod(inode.c_str(), wanted) != 0) {
+      return systemError(path, "cannot change the write permission", errno);
     }
     return {};
+  };
+  // The extended attribute can only be written while the file is writable: a file that becomes writable gets
+  // its write bit first, one that becomes read-only loses it last.
+  bool becomesWritable = (mode & kWriteBits) == 0 && (wanted & kWriteBits) != 0;
+  if (becomesWritable) {
+    if (Result<void> changed = changeMode(); !changed) return changed;
   }
-  std::string text = std::to_string(stored);
-  if (setxattr(path.c_str(), kAttributeName, text.data(), text.size(), 0) != 0) {
-    return systemError(path, "cannot store the attributes (the file system keeps no extended attributes?)", errno);
+  uint32_t stored = bits & kStoredBits;
+  if (stored != storedBits(inode)) {
+    if (stored == 0) {
+      if (removexattr(inode.c_str(), kAttributeName) != 0 && errno != ENODATA) {
+        return systemError(path, "cannot clear the attributes", errno);
+      }
+    } else {
+      std::string text = std::to_string(stored);
+      if (setxattr(inode.c_str(), kAttributeName, text.data(), text.size(), 0) != 0) {
+        return systemError(path, "cannot store the attributes (the file system keeps no extended attributes?)",
+                           errno);
+      }
+    }
   }
-  return {};
+  return becomesWritable ? Result<void>{} : changeMode();
 }
 
 bool isReadOnly(const std::filesystem::path& path) {

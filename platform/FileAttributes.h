@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "platform/ContainedPath.h"
 #include "platform/PlatformApi.h"
 #include "platform/Result.h"
 
@@ -37,8 +38,9 @@ enum FileAttributeBits : uint32_t {
 [[nodiscard]] PLATFORM_API Result<uint32_t> fileAttributes(const std::filesystem::path& path);
 
 /// Gives a file exactly the attributes in bits (0 or ATTRIBUTE_NORMAL clears them all; ATTRIBUTE_NORMAL is
-/// ignored beside others, as is ATTRIBUTE_DIRECTORY). Clearing READONLY gives the owner the write bit back.
-[[nodiscard]] PLATFORM_API Result<void> setFileAttributes(const std::filesystem::path& path, uint32_t bits);
+/// ignored beside others, as is ATTRIBUTE_DIRECTORY). Clearing READONLY gives the owner the write bit back. A link
+/// at the name is refused (5): the attributes of what it points to are not changed.
+[[nodiscard]] PLATFORM_API Result<void> setFileAttributes(const ContainedPath& file, uint32_t bits);
 
 /// True when the file exists and is read-only.
 [[nodiscard]] PLATFORM_API bool isReadOnly(const std::filesystem::path& path);

@@ -6,14 +6,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <chrono>
 #include <cstring>
 #include <string>
-#include <system_error>
 #include <vector>
 
-#include "platform/FileAttributes.h"
 #include "platform/SystemErrors.h"
+#include "platform/internal/TemporaryBeside.h"
 
 namespace platform {
 namespace {
@@ -126,106 +125,159 @@ int copyAndClose(int input, const struct stat& source, Descriptor& output, Copie
   return output.closeNow() ? 0 : errno;
 }
 
+// The entry itself, never what a link at its name points to; false (errno set) when it is not there.
+bool entryStatus(const ContainedPath& entry, struct stat& status) {
+  return fstatat(entry.folder(), entry.name().c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool readOnly(const struct stat& status) {
+  return !S_ISLNK(status.st_mode) && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The open input's bytes and attributes into destination (see copyFile).
+Result<void> copyOpenFile(int input, const struct stat& status, const std::string& sourceName,
+                          const ContainedPath& destination, CopiedAttributes attributes) {
+  const fs::path& target = destination.path();
+  struct stat existing {};
+  if (entryStatus(destination, existing)) {
+    if (S_ISDIR(existing.st_mode)) return fail("a directory is in the way", target.string(), ERROR_ACCESS_DENIED);
+    if (readOnly(existing)) return fail("the file is read-only", target.string(), ERROR_ACCESS_DENIED);
+    if (existing.st_dev == status.st_dev && existing.st_ino == status.st_ino) return {};
+    // The old file stays whole until the new one is complete: copy beside it, then rename over it.
+    internal::TemporaryBeside temporary(destination, 0600);
+    if (temporary.descriptor() < 0) return systemError(target, "cannot create a file beside", errno);
+    Descriptor output(dup(temporary.descriptor()));
+    int copyError = output.value < 0 ? errno : copyAndClose(input, status, output, attributes);
+    if (copyError == 0 && temporary.replaceEntry()) return {};
+    if (copyError == 0) copyError = errno;
+    return systemError(target, "cannot copy " + sourceName, copyError);
+  }
+
+  mode_t creationMode = (status.st_mode & 0777) | (attributes == CopiedAttributes::NORMAL ? S_IWUSR : 0);
+  Descriptor output(openat(destination.folder(), destination.name().c_str(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, creationMode));
+  if (output.value < 0) return systemError(target, "cannot create the copy", errno);
+  int copyError = copyAndClose(input, status, output, attributes);
+  if (copyError == 0) return {};
+  unlinkat(destination.folder(), destination.name().c_str(), 0);
+  return systemError(target, "cannot copy " + sourceName, copyError);
+}
+
 }  // namespace
 
-Result<void> copyFile(const fs::path& source, const fs::path& destination, CopiedAttributes attributes) {
+Result<void> copyFile(const fs::path& source, const ContainedPath& destination, CopiedAttributes attributes) {
   Descriptor input(open(source.c_str(), O_RDONLY | O_CLOEXEC));
   if (input.value < 0) return systemError(source, "cannot open the file to copy", errno);
   struct stat status {};
   if (fstat(input.value, &status) != 0) return systemError(source, "cannot read the file to copy", errno);
   if (!S_ISREG(status.st_mode)) return fail("not a file", source.string(), ERROR_ACCESS_DENIED);
   (void)posix_fadvise(input.value, 0, 0, POSIX_FADV_SEQUENTIAL);  // a hint only: reading ahead further
-
-  struct stat existing {};
-  if (stat(destination.c_str(), &existing) == 0) {
-    if (S_ISDIR(existing.st_mode)) return fail("a directory is in the way", destination.string(), ERROR_ACCESS_DENIED);
-    if (isReadOnly(destination)) return fail("the file is read-only", destination.string(), ERROR_ACCESS_DENIED);
-    if (existing.st_dev == status.st_dev && existing.st_ino == status.st_ino) return {};
-    // The old file stays whole until the new one is complete: copy beside it, then rename over it.
-    std::string temporary = destination.string() + ".tmp-XXXXXX";
-    Descriptor output(mkostemp(temporary.data(), O_CLOEXEC));
-    if (output.value < 0) return systemError(destination, "cannot create a file beside", errno);
-    int copyError = copyAndClose(input.value, status, output, attributes);
-    if (copyError == 0 && std::rename(temporary.c_str(), destination.c_str()) == 0) return {};
-    if (copyError == 0) copyError = errno;
-    unlink(temporary.c_str());
-    return systemError(destination, "cannot copy " + source.string(), copyError);
-  }
-
-  mode_t creationMode = (status.st_mode & 0777) | (attributes == CopiedAttributes::NORMAL ? S_IWUSR : 0);
-  Descriptor output(open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, creationMode));
-  if (output.value < 0) return systemError(destination, "cannot create the copy", errno);
-  int copyError = copyAndClose(input.value, status, output, attributes);
-  if (copyError == 0) return {};
-  unlink(destination.c_str());
-  return systemError(destination, "cannot copy " + source.string(), copyError);
+  return copyOpenFile(input.value, status, source.string(), destination, attributes);
 }
 
-Result<void> appendFile(const fs::path& source, const fs::path& destination) {
+Result<void> appendFile(const fs::path& source, const ContainedPath& destination) {
   Descriptor input(open(source.c_str(), O_RDONLY | O_CLOEXEC));
   if (input.value < 0) return systemError(source, "cannot open the file to append", errno);
   struct stat status {};
   if (fstat(input.value, &status) != 0) return systemError(source, "cannot read the file to append", errno);
   if (!S_ISREG(status.st_mode)) return fail("not a file", source.string(), ERROR_ACCESS_DENIED);
-  if (isReadOnly(destination)) return fail("the file is read-only", destination.string(), ERROR_ACCESS_DENIED);
-  Descriptor output(open(destination.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-  if (output.value < 0) return systemError(destination, "cannot open the file to append to", errno);
+  const fs::path& target = destination.path();
+  struct stat existing {};
+  if (entryStatus(destination, existing) && readOnly(existing)) {
+    return fail("the file is read-only", target.string(), ERROR_ACCESS_DENIED);
+  }
+  // O_NOFOLLOW: a link at the name is not appended to (ELOOP, access denied).
+  Descriptor output(
+      openat(destination.folder(), destination.name().c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (output.value < 0) return systemError(target, "cannot open the file to append to", errno);
   off_t oldLength = lseek(output.value, 0, SEEK_END);
-  if (oldLength < 0) return systemError(destination, "cannot append to the file", errno);
+  if (oldLength < 0) return systemError(target, "cannot append to the file", errno);
   bool appended = copyBytes(input.value, output.value);
   int appendError = errno;
   if (!appended) {
     (void)!ftruncate(output.value, oldLength);  // best effort: the error below is what the caller hears
-    return systemError(destination, "cannot append " + source.string(), appendError);
+    return systemError(target, "cannot append " + source.string(), appendError);
   }
-  if (!output.closeNow()) return systemError(destination, "cannot append " + source.string(), errno);
+  if (!output.closeNow()) return systemError(target, "cannot append " + source.string(), errno);
   return {};
 }
 
-Result<void> deleteFile(const fs::path& path) {
+Result<void> deleteFile(const ContainedPath& path) {
   struct stat status {};
-  if (lstat(path.c_str(), &status) != 0) return systemError(path, "cannot delete the file", errno);
-  if (S_ISDIR(status.st_mode)) return fail("a directory, not a file", path.string(), ERROR_ACCESS_DENIED);
-  if (!S_ISLNK(status.st_mode) && isReadOnly(path)) return fail("the file is read-only", path.string(), ERROR_ACCESS_DENIED);
-  if (unlink(path.c_str()) != 0) return systemError(path, "cannot delete the file", errno);
+  if (!entryStatus(path, status)) return systemError(path.path(), "cannot delete the file", errno);
+  if (S_ISDIR(status.st_mode)) return fail("a directory, not a file", path.path().string(), ERROR_ACCESS_DENIED);
+  if (readOnly(status)) return fail("the file is read-only", path.path().string(), ERROR_ACCESS_DENIED);
+  if (unlinkat(path.folder(), path.name().c_str(), 0) != 0) {
+    return systemError(path.path(), "cannot delete the file", errno);
+  }
   return {};
 }
 
-Result<void> moveFile(const fs::path& source, const fs::path& destination) {
-  if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, destination.c_str(), RENAME_NOREPLACE) == 0) return {};
+Result<void> moveFile(const ContainedPath& source, const ContainedPath& destination) {
+  const char* from = source.name().c_str();
+  const char* to = destination.name().c_str();
+  if (renameat2(source.folder(), from, destination.folder(), to, RENAME_NOREPLACE) == 0) return {};
   int moveError = errno;
   if (moveError == EINVAL || moveError == ENOSYS) {
     // A file system without the no-replace flag: look first, then rename.
     struct stat existing {};
-    if (lstat(destination.c_str(), &existing) == 0) return systemError(destination, "cannot move there", EEXIST);
-    if (std::rename(source.c_str(), destination.c_str()) == 0) return {};
+    if (entryStatus(destination, existing)) return systemError(destination.path(), "cannot move there", EEXIST);
+    if (renameat(source.folder(), from, destination.folder(), to) == 0) return {};
     moveError = errno;
   }
-  if (moveError != EXDEV) return systemError(destination, "cannot move " + source.string(), moveError);
+  if (moveError != EXDEV) return systemError(destination.path(), "cannot move " + source.path().string(), moveError);
 
   struct stat status {};
-  if (lstat(source.c_str(), &status) != 0) return systemError(source, "cannot move the file", errno);
-  if (!S_ISREG(status.st_mode)) return fail("a directory cannot move to another drive", source.string(), ERROR_ACCESS_DENIED);
-  if (isReadOnly(source)) return fail("the file is read-only", source.string(), ERROR_ACCESS_DENIED);
-  if (lstat(destination.c_str(), &status) == 0) return systemError(destination, "cannot move there", EEXIST);
-  if (Result<void> copied = copyFile(source, destination); !copied) return copied;
-  if (unlink(source.c_str()) != 0) {
+  if (!entryStatus(source, status)) return systemError(source.path(), "cannot move the file", errno);
+  if (!S_ISREG(status.st_mode)) {
+    return fail("only a file can move to another drive", source.path().string(), ERROR_ACCESS_DENIED);
+  }
+  if (readOnly(status)) return fail("the file is read-only", source.path().string(), ERROR_ACCESS_DENIED);
+  struct stat existing {};
+  if (entryStatus(destination, existing)) return systemError(destination.path(), "cannot move there", EEXIST);
+  Descriptor input(openat(source.folder(), from, O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  if (input.value < 0) return systemError(source.path(), "cannot open the file to move", errno);
+  if (Result<void> copied =
+          copyOpenFile(input.value, status, source.path().string(), destination, CopiedAttributes::SOURCE);
+      !copied) {
+    return copied;
+  }
+  if (unlinkat(source.folder(), from, 0) != 0) {
     int deleteError = errno;
-    unlink(destination.c_str());
-    return systemError(source, "cannot remove the file after copying it", deleteError);
+    unlinkat(destination.folder(), to, 0);
+    return systemError(source.path(), "cannot remove the file after copying it", deleteError);
   }
   return {};
 }
 
-Result<void> removeDirectory(const fs::path& path) {
-  if (rmdir(path.c_str()) != 0) return systemError(path, "cannot remove the directory", errno);
+Result<void> makeDirectory(const ContainedPath& path) {
+  if (mkdirat(path.folder(), path.name().c_str(), 0777) != 0) {
+    return systemError(path.path(), "cannot create the directory", errno);
+  }
   return {};
 }
 
-Result<void> setModificationTime(const fs::path& path, fs::file_time_type time) {
-  std::error_code error;
-  fs::last_write_time(path, time, error);
-  if (error) return systemError(path, "cannot set the modification time", error.value());
+Result<void> removeDirectory(const ContainedPath& path) {
+  if (unlinkat(path.folder(), path.name().c_str(), AT_REMOVEDIR) != 0) {
+    return systemError(path.path(), "cannot remove the directory", errno);
+  }
+  return {};
+}
+
+Result<void> setModificationTime(const ContainedPath& path, fs::file_time_type time) {
+  auto sinceEpoch = std::chrono::duration_cast<std::chrono::nanoseconds>(
+      std::chrono::file_clock::to_sys(time).time_since_epoch());
+  struct timespec times[2] = {};
+  times[0].tv_nsec = UTIME_OMIT;
+  times[1].tv_sec = static_cast<time_t>(sinceEpoch.count() / 1'000'000'000);
+  times[1].tv_nsec = static_cast<long>(sinceEpoch.count() % 1'000'000'000);
+  if (times[1].tv_nsec < 0) {
+    times[1].tv_nsec += 1'000'000'000;
+    times[1].tv_sec -= 1;
+  }
+  if (utimensat(path.folder(), path.name().c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+    return systemError(path.path(), "cannot set the modification time", errno);
+  }
   return {};
 }
 

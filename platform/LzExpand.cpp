@@ -11,8 +11,8 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/FileAttributes.h"
 #include "platform/FileOperations.h"
+#include "platform/internal/TemporaryBeside.h"
 
 namespace platform {
 namespace {
@@ -112,9 +112,10 @@ Result<std::string> expandedName(const fs::path& path) {
   return name;
 }
 
-Result<void> expandFile(const fs::path& source, const fs::path& destination) {
+Result<void> expandFile(const fs::path& source, const ContainedPath& destination) {
   Result<bool> signature = hasSignature(source);
   if (!signature) return signature.error();
+  const std::string target = destination.path().string();
   if (!*signature) {
     Result<void> copied = copyFile(source, destination);
     if (!copied) return fail(copied.error().message, copied.error().where, LZ_ERROR_BAD_OUTPUT);
@@ -127,48 +128,38 @@ Result<void> expandFile(const fs::path& source, const fs::path& destination) {
   if (file.header == nullptr) return openFailure(raw, source);
 
   struct stat existing {};
-  if (stat(destination.c_str(), &existing) == 0 && (S_ISDIR(existing.st_mode) || isReadOnly(destination))) {
-    return fail("the destination is read-only or a directory", destination.string(), LZ_ERROR_BAD_OUTPUT);
+  if (fstatat(destination.folder(), destination.name().c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0 &&
+      (S_ISDIR(existing.st_mode) || (!S_ISLNK(existing.st_mode) && (existing.st_mode & 0222) == 0))) {
+    return fail("the destination is read-only or a directory", target, LZ_ERROR_BAD_OUTPUT);
   }
   // Expand beside the destination and rename only a complete result over it.
-  std::string temporary = destination.string() + ".tmp-XXXXXX";
-  int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
-  if (descriptor < 0) {
-    return fail(std::string("cannot create a file beside: ") + std::strerror(errno), destination.string(),
-                LZ_ERROR_BAD_OUTPUT);
-  }
   struct stat status {};
   mode_t mode = stat(source.c_str(), &status) == 0 ? (status.st_mode & 0777) : 0644;
-  fchmod(descriptor, mode);  // a failure leaves the private mode of the temporary file, which is safe
-  close(descriptor);
-  struct RemoveUnlessKept {
-    const std::string& path;
-    bool kept = false;
-    ~RemoveUnlessKept() {
-      if (!kept) unlink(path.c_str());
-    }
-  } cleanup{temporary};
-
-  int result = raw->extract(raw, file.header, temporary.c_str());
+  internal::TemporaryBeside temporary(destination, mode);
+  if (temporary.descriptor() < 0) {
+    return fail(std::string("cannot create a file beside: ") + std::strerror(errno), target, LZ_ERROR_BAD_OUTPUT);
+  }
+  fchmod(temporary.descriptor(), mode);  // past the creation mask; a failure leaves a narrower mode, which is safe
+  // libmspack opens its output by name; /proc names the very file just created, so no link can stand in for it.
+  std::string output = "/proc/self/fd/" + std::to_string(temporary.descriptor());
+  int result = raw->extract(raw, file.header, output.c_str());
   if (result == MSPACK_ERR_OPEN || result == MSPACK_ERR_WRITE) {
-    return fail("cannot write the expanded file", destination.string(), LZ_ERROR_BAD_OUTPUT);
+    return fail("cannot write the expanded file", target, LZ_ERROR_BAD_OUTPUT);
   }
   if (result != MSPACK_ERR_OK) return fail("the compressed data is damaged", source.string(), LZ_ERROR_READ);
   // libmspack stops quietly where the data ends, so a cut-off file would expand "successfully" to fewer bytes.
   struct stat expanded {};
-  if (stat(temporary.c_str(), &expanded) != 0) {
-    return fail("cannot write the expanded file", destination.string(), LZ_ERROR_BAD_OUTPUT);
+  if (fstat(temporary.descriptor(), &expanded) != 0) {
+    return fail("cannot write the expanded file", target, LZ_ERROR_BAD_OUTPUT);
   }
   if (static_cast<uint64_t>(expanded.st_size) != static_cast<uint64_t>(file.header->length)) {
     return fail("the compressed file expands to " + std::to_string(expanded.st_size) + " bytes, not the " +
                     std::to_string(file.header->length) + " its header records (the file is damaged or cut off)",
                 source.string(), LZ_ERROR_READ);
   }
-  if (std::rename(temporary.c_str(), destination.c_str()) != 0) {
-    return fail(std::string("cannot write the expanded file: ") + std::strerror(errno), destination.string(),
-                LZ_ERROR_BAD_OUTPUT);
+  if (!temporary.replaceEntry()) {
+    return fail(std::string("cannot write the expanded file: ") + std::strerror(errno), target, LZ_ERROR_BAD_OUTPUT);
   }
-  cleanup.kept = true;
   return {};
 }
 

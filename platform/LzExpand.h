@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/ContainedPath.h"
 #include "platform/PlatformApi.h"
 #include "platform/Result.h"
 
@@ -48,6 +49,6 @@ struct CompressedFileHeader {
 /// compressed. The expanded file appears only when all of it could be written and its length is the one the
 /// header records; otherwise destination is left as it was.
 [[nodiscard]] PLATFORM_API Result<void> expandFile(const std::filesystem::path& source,
-                                                   const std::filesystem::path& destination);
+                                                   const ContainedPath& destination);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // SETATTRIBUTE: the attribute words of a script line applied to the files a pattern finds.
 
 #include <algorithm>
+#include <optional>
 
 #include "installer/commands/CommandFiles.h"
 #include "installer/commands/FileCommands.h"
@@ -41,15 +42,19 @@ StepResult runSetAttribute(CommandContext& context, std::string_view arguments) 
   if (pattern.empty() || words.empty()) return StepResult::GO_ON;
   uint32_t bits = attributesNamedIn(words);
   for (const FoundEntry& entry : findEntries(context, pattern)) {
-    if (entry.directory) continue;
+    // Directories are not affected; a link has no attributes of its own and its target is not changed.
+    if (entry.directory || entry.link) continue;
     // The search leaves out system files, so their attributes stay as they are.
     platform::Result<uint32_t> current = platform::fileAttributes(entry.path);
     if (!current || (*current & platform::ATTRIBUTE_SYSTEM) != 0) continue;
     setFileStatus(context, FileMessage::SET_ATTRIBUTES, {entry.windowsPath});
-    if (!mayChange(context, entry.path)) continue;
-    if (platform::Result<void> set = platform::setFileAttributes(entry.path, bits); !set) {
-      noteFailure(context, set.error());
+    std::optional<platform::ContainedPath> file = changeable(context, entry.path, entry.windowsPath);
+    if (!file) continue;
+    if (platform::Result<void> set = platform::setFileAttributes(*file, bits); !set) {
+      reportFailure(context, set.error());
+      continue;
     }
+    noteChange(context, "set attributes of", entry.path);
   }
   return StepResult::GO_ON;
 }

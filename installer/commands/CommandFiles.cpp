@@ -28,6 +28,7 @@ std::optional<ButtonCode> askUser(CommandContext& context, int number, std::stri
   if (!answer) {
     context.ui.note("no answer to message " + std::to_string(number) + ": " + answer.error().describe() +
                     "; the installation stops");
+    context.state.interfaceFailed = true;
     return std::nullopt;
   }
   return *answer;
@@ -53,11 +54,21 @@ bool isWindowsDirectory(const CommandContext& context, std::string_view windowsP
   return path && fs::is_directory(*path, error);
 }
 
-bool mayChange(CommandContext& context, const fs::path& path) {
-  if (context.drives.mayWrite(path, context.setupDirectory)) return true;
-  if (context.drives.mayWrite(path, context.state.sourceFolder)) return true;
-  context.ui.note("refused: " + path.string() + " lies outside the Windows world of this run");
-  return false;
+platform::Result<platform::ContainedPath> resolveForChange(CommandContext& context, const fs::path& path) {
+  return context.writeScope().resolve(path);
+}
+
+std::optional<platform::ContainedPath> changeable(CommandContext& context, const fs::path& path,
+                                                  std::string_view windowsPath) {
+  platform::Result<platform::ContainedPath> resolved = resolveForChange(context, path);
+  if (resolved) return std::move(resolved).value();
+  const platform::Error& error = resolved.error();
+  reportFailure(context, error);
+  std::string subject = std::string(context.commandName) + " '" + std::string(windowsPath) + "'";
+  std::string text = formatMessage(message(MSG_FAILURE_FORMAT, context.config.language),
+                                   {subject, std::to_string(error.code)});
+  (void)askUser(context, MSG_FAILURE_FORMAT, text, MSG_TITLE_MESSAGE, kInformationOk);  // OK is its only answer
+  return std::nullopt;
 }
 
 std::vector<FoundEntry> findEntries(const CommandContext& context, std::string_view pattern) {
@@ -113,6 +124,14 @@ void FolderEntries::add(const std::string& name) {
 
 void noteFailure(CommandContext& context, const platform::Error& error) {
   context.ui.note("failed (error " + std::to_string(error.code) + "): " + error.describe());
+}
+
+void reportFailure(CommandContext& context, const platform::Error& error) {
+  context.recordProblem(error.describe() + " (error " + std::to_string(error.code) + ")");
+}
+
+void noteChange(CommandContext& context, std::string_view what, const fs::path& path) {
+  context.ui.note(std::string(what) + " " + path.string());
 }
 
 }  // namespace installer

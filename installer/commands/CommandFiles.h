@@ -1,7 +1,7 @@
 #pragma once
 // What the file commands share: their arguments as UTF-8 Windows paths, those paths on Linux through the drive
-// map, the directory search with the name patterns, the guard that keeps changes inside the Windows world, and
-// the message boxes they ask.
+// map, the directory search with the name patterns, the resolution that keeps changes inside the folders of the
+// run, the message boxes they ask, and what they write to the log and the summary.
 
 #include <cstdint>
 #include <filesystem>
@@ -14,6 +14,7 @@
 
 #include "installer/run/CommandContext.h"
 #include "installer/ui/MessageBoxes.h"
+#include "platform/ContainedPath.h"
 #include "platform/Result.h"
 
 namespace installer {
@@ -72,10 +73,16 @@ void setFileStatus(CommandContext& context, FileMessage number, std::initializer
 /// True when the Windows path names an existing directory.
 [[nodiscard]] bool isWindowsDirectory(const CommandContext& context, std::string_view windowsPath);
 
-/// True when the run may create, change or delete path: it lies in the Windows world, the setup directory or
-/// the current disk group's folder.
-/// Otherwise the refusal is noted in the log.
-[[nodiscard]] bool mayChange(CommandContext& context, const std::filesystem::path& path);
+/// The entry at path resolved for a change beneath the run's drives, setup directory and disk folder (links on
+/// the way are not followed out of them); the error says why not.
+[[nodiscard]] platform::Result<platform::ContainedPath> resolveForChange(CommandContext& context,
+                                                                        const std::filesystem::path& path);
+
+/// resolveForChange; when that fails, the failure box (">%s is Failed. \nERRCODE = %d") names the command and
+/// windowsPath with the system's error code, the problem is recorded, and nothing is returned.
+[[nodiscard]] std::optional<platform::ContainedPath> changeable(CommandContext& context,
+                                                                const std::filesystem::path& path,
+                                                                std::string_view windowsPath);
 
 /// One entry a directory search found.
 struct FoundEntry {
@@ -111,7 +118,13 @@ private:
   std::unordered_map<std::string, std::string> namesByLowerCase;
 };
 
-/// Writes a failed file operation to the log (the file commands do not show it; the run goes on).
+/// Writes a failed file operation to the log only (an attempt that a later one may make good).
 void noteFailure(CommandContext& context, const platform::Error& error);
+
+/// Writes a failed file operation to the log and records it for the summary; the run goes on.
+void reportFailure(CommandContext& context, const platform::Error& error);
+
+/// Writes a change to the log: what happened ("wrote", "removed", ...) and the entry's Linux path.
+void noteChange(CommandContext& context, std::string_view what, const std::filesystem::path& path);
 
 }  // namespace installer

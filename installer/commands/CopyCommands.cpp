@@ -1,5 +1,6 @@
 // FLCOPY, LZCOPY, XFLCOPY and XLZCOPY: copies of single files and of trees, plain or expanded.
 
+#include <optional>
 #include <system_error>
 
 #include "installer/commands/CommandFiles.h"
@@ -41,7 +42,7 @@ std::string expandedDestination(CommandContext& context, const FoundEntry& sourc
   }
   platform::Result<std::string> expanded = platform::expandedName(source.path);
   if (!expanded) {
-    noteFailure(context, expanded.error());
+    reportFailure(context, expanded.error());
     return destination;
   }
   return std::string(directoryPart(destination)) + *expanded;
@@ -71,32 +72,34 @@ StepResult copyOneFile(CommandContext& context, const FoundEntry& source, const 
   if (answer == StepResult::RETRIED) {
     platform::Result<fs::path> found = linuxPathOf(context, source.windowsPath);
     if (!found) {
-      noteFailure(context, found.error());
+      reportFailure(context, found.error());
       return StepResult::GO_ON;
     }
     from = *found;
   }
-  if (!mayChange(context, to)) return StepResult::GO_ON;
+  std::optional<platform::ContainedPath> target = changeable(context, to, destination);
+  if (!target) return StepResult::GO_ON;
   platform::Result<void> copied = kind == CopyKind::PLAIN
-                                      ? platform::copyFile(from, to, platform::CopiedAttributes::NORMAL)
-                                      : platform::expandFile(from, to);
+                                      ? platform::copyFile(from, *target, platform::CopiedAttributes::NORMAL)
+                                      : platform::expandFile(from, *target);
   if (!copied) {
-    noteFailure(context, copied.error());
+    reportFailure(context, copied.error());
     bool damaged = copied.error().code == platform::LZ_ERROR_READ;
     if (damaged && !reportDamagedSource(context, source.windowsPath, copied.error())) return StepResult::ABORT;
     return StepResult::GO_ON;
   }
+  noteChange(context, "wrote", to);
   destinationFolder.add(to.filename().string());
   if (kind == CopyKind::EXPAND) {
     // The expanded file takes the permission bits of the compressed one; its attributes become normal here.
-    if (platform::Result<void> normal = platform::setFileAttributes(to, platform::ATTRIBUTE_NORMAL); !normal) {
-      noteFailure(context, normal.error());
+    if (platform::Result<void> normal = platform::setFileAttributes(*target, platform::ATTRIBUTE_NORMAL); !normal) {
+      reportFailure(context, normal.error());
     }
     std::error_code error;
     fs::file_time_type time = fs::last_write_time(from, error);
     if (!error) {
-      if (platform::Result<void> dated = platform::setModificationTime(to, time); !dated) {
-        noteFailure(context, dated.error());
+      if (platform::Result<void> dated = platform::setModificationTime(*target, time); !dated) {
+        reportFailure(context, dated.error());
       }
     }
   }
@@ -112,7 +115,10 @@ FolderEntries destinationFolderOf(const CommandContext& context, std::string_vie
 StepResult copyMatchingFiles(CommandContext& context, std::string_view sourcePattern,
                              const std::string& destinationPattern, CopyKind kind) {
   std::vector<FoundEntry> entries = findEntries(context, sourcePattern);
-  if (entries.empty()) return StepResult::GO_ON;
+  if (entries.empty()) {
+    context.recordProblem("no file matches '" + std::string(sourcePattern) + "'; nothing was copied");
+    return StepResult::GO_ON;
+  }
   FolderEntries destinationFolder = destinationFolderOf(context, destinationPattern);
   for (const FoundEntry& entry : entries) {
     if (entry.directory) continue;
@@ -169,6 +175,10 @@ StepResult runTree(CommandContext& context, std::string_view arguments, CopyKind
   std::string source = nextArgument(context, arguments, position);
   std::string destination = nextArgument(context, arguments, position);
   if (source.empty() || destination.empty()) return StepResult::GO_ON;
+  if (!isWindowsDirectory(context, source)) {
+    context.recordProblem("the folder '" + source + "' does not exist; nothing was copied");
+    return StepResult::GO_ON;
+  }
   platform::Result<fs::path> top = linuxPathOf(context, destination);
   return copyTree(context, source, destination, kind, top ? *top : fs::path());
 }

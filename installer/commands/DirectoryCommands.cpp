@@ -1,9 +1,12 @@
 // MKDIR and RMDIR: one directory level made or removed.
 
+#include <optional>
+
 #include "installer/commands/CommandFiles.h"
 #include "installer/commands/FileCommands.h"
 #include "installer/commands/FileQuestions.h"
 #include "platform/FileOperations.h"
+#include "platform/SystemErrors.h"
 
 namespace installer {
 
@@ -22,13 +25,19 @@ StepResult runRemoveDirectory(CommandContext& context, std::string_view argument
   setFileStatus(context, FileMessage::REMOVE_DIRECTORY, {directory});
   platform::Result<std::filesystem::path> path = linuxPathOf(context, directory);
   if (!path) {
-    noteFailure(context, path.error());
+    reportFailure(context, path.error());
     return StepResult::GO_ON;
   }
-  if (!mayChange(context, *path)) return StepResult::GO_ON;
-  if (platform::Result<void> removed = platform::removeDirectory(*path); !removed) {
-    noteFailure(context, removed.error());
+  std::optional<platform::ContainedPath> contained = changeable(context, *path, directory);
+  if (!contained) return StepResult::GO_ON;
+  if (platform::Result<void> removed = platform::removeDirectory(*contained); !removed) {
+    // A directory that still holds files (the user's own) or is gone already is what RMDIR allows for.
+    int32_t code = removed.error().code;
+    bool expected = code == platform::ERROR_DIR_NOT_EMPTY || code == platform::ERROR_FILE_NOT_FOUND;
+    (expected ? noteFailure : reportFailure)(context, removed.error());
+    return StepResult::GO_ON;
   }
+  noteChange(context, "removed directory", *path);
   return StepResult::GO_ON;
 }
 

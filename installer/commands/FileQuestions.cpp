@@ -7,6 +7,7 @@
 
 #include "installer/commands/CommandFiles.h"
 #include "installer/ui/MessageTable.h"
+#include "platform/FileOperations.h"
 
 namespace installer {
 namespace {
@@ -39,6 +40,12 @@ fs::file_time_type modificationTime(const fs::path& path) {
   return fs::last_write_time(path, error);
 }
 
+platform::Result<void> makeDirectoryAt(CommandContext& context, const fs::path& path) {
+  platform::Result<platform::ContainedPath> contained = resolveForChange(context, path);
+  if (!contained) return contained.error();
+  return platform::makeDirectory(*contained);
+}
+
 }  // namespace
 
 DateOrder compareDates(fs::file_time_type destination, fs::file_time_type source) {
@@ -64,7 +71,10 @@ StepResult confirmOverwrite(CommandContext& context, const FileName& destination
                                                fileMessage(context, FileMessage::CANNOT_FIND, {source.windowsPath}),
                                                MSG_TITLE_MESSAGE, kStopAbortRetryIgnore);
     if (!answer) return StepResult::ABORT;
-    if (*answer == ButtonCode::IGNORE) return StepResult::SKIP;
+    if (*answer == ButtonCode::IGNORE) {
+      context.recordProblem("the source '" + source.windowsPath + "' is missing; it was skipped");
+      return StepResult::SKIP;
+    }
     if (*answer == ButtonCode::ABORT) {
       if (confirmAbort(context)) return StepResult::ABORT;
       continue;
@@ -107,15 +117,23 @@ StepResult ensureDirectory(CommandContext& context, std::string_view directory) 
   if (windowsPathExists(context, directory)) return StepResult::GO_ON;
   while (true) {
     platform::Result<fs::path> path = linuxPathOf(context, directory);
-    std::error_code error;
-    if (path && mayChange(context, *path) && fs::create_directory(*path, error) && !error) return StepResult::GO_ON;
+    platform::Result<void> made = path ? makeDirectoryAt(context, *path) : platform::Result<void>(path.error());
+    if (made) {
+      noteChange(context, "created directory", *path);
+      return StepResult::GO_ON;
+    }
+    noteFailure(context, made.error());
     while (true) {
       std::optional<ButtonCode> answer = askUser(
           context, static_cast<int>(FileMessage::CREATE_DIRECTORY_FAILED),
           fileMessage(context, FileMessage::CREATE_DIRECTORY_FAILED, {directory}), MSG_TITLE_MESSAGE,
           ICON_INFORMATION | STYLE_ABORT_RETRY_IGNORE);
       if (!answer) return StepResult::ABORT;
-      if (*answer == ButtonCode::IGNORE) return StepResult::SKIP;
+      if (*answer == ButtonCode::IGNORE) {
+        context.recordProblem("the directory '" + std::string(directory) + "' was not created: " +
+                              made.error().describe() + " (error " + std::to_string(made.error().code) + ")");
+        return StepResult::SKIP;
+      }
       if (*answer != ButtonCode::ABORT) break;
       if (confirmAbort(context)) return StepResult::ABORT;
     }

@@ -27,10 +27,22 @@ std::optional<fs::file_time_type> modificationTime(const fs::path& path) {
   return time;
 }
 
-void setTime(CommandContext& context, const fs::path& path, fs::file_time_type time) {
+void setTime(CommandContext& context, const platform::ContainedPath& path, fs::file_time_type time) {
   if (platform::Result<void> dated = platform::setModificationTime(path, time); !dated) {
-    noteFailure(context, dated.error());
+    reportFailure(context, dated.error());
   }
+}
+
+// Deletes whatever stands at path (a file or a link) before something takes its place; false when it stays.
+bool deleteExisting(CommandContext& context, const platform::ContainedPath& path) {
+  std::error_code error;
+  if (!fs::exists(fs::symlink_status(path.path(), error))) return true;
+  if (platform::Result<void> deleted = platform::deleteFile(path); !deleted) {
+    reportFailure(context, deleted.error());
+    return false;
+  }
+  noteChange(context, "removed", path.path());
+  return true;
 }
 
 }  // namespace
@@ -40,7 +52,9 @@ StepResult runFileMove(CommandContext& context, std::string_view arguments) {
   std::string source = nextArgument(context, arguments, position);
   std::string destinationPattern = nextArgument(context, arguments, position);
   if (source.empty() || destinationPattern.empty()) return StepResult::GO_ON;
-  for (const FoundEntry& entry : findEntries(context, source)) {
+  std::vector<FoundEntry> entries = findEntries(context, source);
+  if (entries.empty()) context.recordProblem("nothing matches '" + source + "'; nothing was moved");
+  for (const FoundEntry& entry : entries) {
     std::string destination = mapName(destinationPattern, fileNamePart(entry.windowsPath));
     setFileStatus(context, FileMessage::MOVING, {entry.windowsPath, destination});
     StepResult answer = confirmOverwrite(context, destination, entry.windowsPath, true);
@@ -50,20 +64,23 @@ StepResult runFileMove(CommandContext& context, std::string_view arguments) {
     platform::Result<fs::path> from = linuxPathOf(context, entry.windowsPath);
     platform::Result<fs::path> to = linuxPathOf(context, destination);
     if (!from || !to) {
-      noteFailure(context, !from ? from.error() : to.error());
+      reportFailure(context, !from ? from.error() : to.error());
       continue;
     }
-    if (samePath(*from, *to) || !mayChange(context, *from) || !mayChange(context, *to)) continue;
+    if (samePath(*from, *to)) continue;
+    std::optional<platform::ContainedPath> leaving = changeable(context, *from, entry.windowsPath);
+    if (!leaving) continue;
+    std::optional<platform::ContainedPath> arriving = changeable(context, *to, destination);
+    if (!arriving) continue;
     std::optional<fs::file_time_type> time = modificationTime(*from);
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(*to, error))) {
-      if (platform::Result<void> deleted = platform::deleteFile(*to); !deleted) noteFailure(context, deleted.error());
-    }
-    if (platform::Result<void> moved = platform::moveFile(*from, *to); !moved) {
-      noteFailure(context, moved.error());
+    (void)deleteExisting(context, *arriving);  // a failure is recorded; the move then fails and says why
+    if (platform::Result<void> moved = platform::moveFile(*leaving, *arriving); !moved) {
+      reportFailure(context, moved.error());
       continue;
     }
-    if (time) setTime(context, *to, *time);
+    noteChange(context, "removed", *from);
+    noteChange(context, "wrote", *to);
+    if (time) setTime(context, *arriving, *time);
   }
   return StepResult::GO_ON;
 }
@@ -82,39 +99,44 @@ StepResult runMerge(CommandContext& context, std::string_view arguments) {
 
   setFileStatus(context, FileMessage::CREATE_FILE, {destination});
   if (confirmOverwrite(context, destination, parts.front(), false) == StepResult::ABORT) return StepResult::ABORT;
-  platform::Result<fs::path> target = linuxPathOf(context, destination);
-  if (!target) {
-    noteFailure(context, target.error());
+  platform::Result<fs::path> targetPath = linuxPathOf(context, destination);
+  if (!targetPath) {
+    reportFailure(context, targetPath.error());
     return StepResult::GO_ON;
   }
-  if (!mayChange(context, *target)) return StepResult::GO_ON;
-  std::error_code error;
-  if (fs::exists(fs::symlink_status(*target, error))) {
-    // Appending the parts to what is left of an old file would build a wrong file.
-    if (platform::Result<void> deleted = platform::deleteFile(*target); !deleted) {
-      noteFailure(context, deleted.error());
-      return StepResult::GO_ON;
-    }
-  }
+  std::optional<platform::ContainedPath> target = changeable(context, *targetPath, destination);
+  // Appending the parts to what is left of an old file would build a wrong file.
+  if (!target || !deleteExisting(context, *target)) return StepResult::GO_ON;
 
   platform::Result<fs::path> first = linuxPathOf(context, parts.front());
   std::optional<fs::file_time_type> firstTime = first ? modificationTime(*first) : std::nullopt;
+  bool wrote = false;
   for (const std::string& part : parts) {
     platform::Result<fs::path> from = linuxPathOf(context, part);
-    if (!from) continue;
-    std::optional<fs::file_time_type> partTime = modificationTime(*from);
-    if (!partTime) continue;  // a part that is not there is left out
-    bool created = !fs::exists(*target, error);
+    std::optional<fs::file_time_type> partTime = from ? modificationTime(*from) : std::nullopt;
+    if (!partTime) {
+      context.recordProblem("the part '" + part + "' is missing; it was left out");
+      continue;
+    }
+    std::error_code error;
+    bool created = !fs::exists(*targetPath, error);
     std::optional<fs::file_time_type> keptTime =
-        created ? (firstTime ? firstTime : partTime) : modificationTime(*target);
+        created ? (firstTime ? firstTime : partTime) : modificationTime(*targetPath);
     if (platform::Result<void> appended = platform::appendFile(*from, *target); !appended) {
-      noteFailure(context, appended.error());
+      reportFailure(context, appended.error());
       continue;  // the part stays where it is
     }
+    wrote = true;
     if (keptTime) setTime(context, *target, *keptTime);
-    if (!mayChange(context, *from)) continue;
-    if (platform::Result<void> deleted = platform::deleteFile(*from); !deleted) noteFailure(context, deleted.error());
+    std::optional<platform::ContainedPath> used = changeable(context, *from, part);
+    if (!used) continue;
+    if (platform::Result<void> deleted = platform::deleteFile(*used); !deleted) {
+      reportFailure(context, deleted.error());
+    } else {
+      noteChange(context, "removed", *from);
+    }
   }
+  if (wrote) noteChange(context, "wrote", *targetPath);
   return StepResult::GO_ON;
 }
 

@@ -2,6 +2,7 @@
 // What a command handler works with: the run's state, the drive map, the macros and the user interface.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 #include "installer/script/SetupConfig.h"
 #include "installer/script/Tokens.h"
 #include "installer/ui/UserInterface.h"
+#include "platform/ContainedPath.h"
 #include "platform/DriveMap.h"
 
 namespace installer {
@@ -42,6 +44,31 @@ public:
     state.status = std::move(text);
     ui.showStatus(state.status);
   }
+
+  /// Records a problem of the command that runs, for the summary at the end, and writes it to the log.
+  void recordProblem(std::string why) {
+    ui.note("problem: line " + std::to_string(state.line) + " " + std::string(commandName) + ": " + why);
+    state.problems.push_back(RunProblem{state.line, std::string(commandName), std::move(why)});
+  }
+
+  /// The folders the run may change: the drives, the setup directory and the current disk group's folder.
+  [[nodiscard]] const platform::WriteScope& writeScope() {
+    if (!scope || scopeFolder != state.sourceFolder) {
+      scope.emplace();
+      drives.allowDrives(*scope);
+      scope->allow(setupDirectory);
+      // A disk folder beside the setup directory is changed beneath that parent: a link there is not followed.
+      if (!state.sourceFolder.empty() && state.sourceFolder != setupDirectory) {
+        scope->allow(state.sourceFolder.parent_path(), state.sourceFolder.filename());
+      }
+      scopeFolder = state.sourceFolder;
+    }
+    return *scope;
+  }
+
+private:
+  std::optional<platform::WriteScope> scope;
+  std::filesystem::path scopeFolder;
 };
 
 }  // namespace installer

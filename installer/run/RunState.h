@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace installer {
 
@@ -16,6 +17,17 @@ enum class StartupFile : size_t {
   AUTOEXEC_BAT = 1,
   SYSTEM_INI = 2,
   WIN_INI = 3,
+};
+
+/// Something that kept the run from doing all its script asked: a command that failed or was refused, a source
+/// that was missing, a line that names no command.
+struct RunProblem {
+  /// The script line (from 1, in the configuration file).
+  size_t line = 0;
+  /// The command name as written.
+  std::string command;
+  /// Why, for a person.
+  std::string why;
 };
 
 /// Everything a run changes as it goes.
@@ -40,6 +52,12 @@ struct RunState {
   bool busy = false;
   /// How often each command that this build does not have was met.
   std::map<std::string, size_t> notAvailable;
+  /// The line of the configuration file that runs (from 1).
+  size_t line = 0;
+  /// What went wrong so far, in order.
+  std::vector<RunProblem> problems;
+  /// Set when the user interface could not answer a box: the run stops as failed, not as cancelled.
+  bool interfaceFailed = false;
 };
 
 }  // namespace installer

@@ -113,6 +113,7 @@ private:
   size_t scriptPosition = 0;
   std::optional<DiskLabel> pendingGroup;  // the group whose folder is made current before its first command
   std::optional<RunEnd> end;
+  std::string interfaceFailure;  // set when a command's box could not be answered
   size_t stepsRun = 0;
 };
 
@@ -123,6 +124,7 @@ RunOutcome SetupRun::ended(RunEnd how, std::string problem) {
   outcome.stepsRun = stepsRun;
   outcome.totalSteps = state.total;
   outcome.notAvailable = state.notAvailable;
+  outcome.problems = state.problems;
   return outcome;
 }
 
@@ -227,8 +229,18 @@ platform::Result<bool> SetupRun::startRun() {
   std::string_view header = scriptHeader(controls.selection.type);
   std::optional<size_t> section = findSection(setup.text.bytes, header, config.language);
   scriptPosition = section ? *section : setup.text.bytes.size();
+  state.line = lineNumberAt(setup.text.bytes, scriptPosition) - 1;
   state.total = section ? totalSteps(countCommands(setup.text.bytes, *section, config, controls.selection, table)) : 0;
   if (!section) ui.note("the configuration has no " + std::string(header) + " section");
+  // A line that names no command is skipped and not counted, but the run says so: it is the script's fault.
+  if (section) {
+    for (const UnknownCommand& unknown : unknownCommands(setup.text.bytes, *section, config.language, table)) {
+      std::string name = utf8(unknown.name);
+      std::string why = "\"" + name + "\" is no command; the line was skipped";
+      ui.note("problem: line " + std::to_string(unknown.line) + " " + name + ": " + why);
+      state.problems.push_back(RunProblem{unknown.line, name, why});
+    }
+  }
   pendingGroup = DiskLabel{std::string(kSetupDiskLabel), {}};
   return true;
 }
@@ -242,11 +254,14 @@ platform::Result<bool> SetupRun::enterDiskGroup() {
   state.comment = utf8(group.description);
   ui.showDiskGroup(state.diskGroup, utf8(group.label), state.comment);
   bool setupDisk = group.label == kSetupDiskLabel;
+  // A label names a folder beside the setup directory and nothing else: "..\\x" or "/etc" name none.
+  bool plain = setupDisk || isPlainDiskLabel(group.label);
+  if (!plain) ui.note("the disk label \"" + utf8(group.label) + "\" names no folder beside the setup directory");
   while (true) {
     fs::path folder =
         setupDisk ? setup.setupDirectory : entryIgnoringCase(setup.setupDirectory.parent_path(), utf8(group.label));
     std::error_code error;
-    if (fs::is_directory(folder, error)) {
+    if (plain && fs::is_directory(folder, error)) {
       state.sourceFolder = folder;
       ui.note("source folder " + folder.string());
       return true;
@@ -278,6 +293,7 @@ platform::Result<bool> SetupRun::tick() {
   }
 
   while (std::optional<std::string> line = readLine(setup.text.bytes, scriptPosition, config.language)) {
+    ++state.line;
     if (line->empty()) continue;
     if (line->starts_with('[')) break;
     if (std::optional<DiskLabel> label = diskLabelOf(*line)) {
@@ -302,6 +318,11 @@ platform::Result<bool> SetupRun::tick() {
     StepResult result = entry->handler(context, command.arguments);
     context.commandName = {};  // it views the line, which ends here
     ++stepsRun;
+    if (state.interfaceFailed) {
+      interfaceFailure = "the user interface could not answer a box at line " + std::to_string(state.line) +
+                         " (see the log); the run stops there";
+      return false;
+    }
     if (result == StepResult::ABORT) {
       ui.note("the installation was abandoned at step " + std::to_string(state.step));
       end = RunEnd::CANCELLED;
@@ -419,6 +440,7 @@ RunOutcome SetupRun::run() {
   ui.showProgressPage(PageView{Page::PROGRESS, {"steps: " + std::to_string(state.total)}});
   platform::Result<void> timer = ui.runTimer(kStepPeriod, *this);
   if (!timer) return ended(RunEnd::FAILED, timer.error().describe());
+  if (!interfaceFailure.empty()) return ended(RunEnd::FAILED, interfaceFailure);
   return ended(end.value_or(RunEnd::SUCCEEDED));
 }
 

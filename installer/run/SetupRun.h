@@ -7,7 +7,9 @@
 #include <map>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "installer/run/RunState.h"
 #include "installer/script/CommandTable.h"
 #include "installer/script/ConfigText.h"
 #include "installer/script/SetupConfig.h"
@@ -47,6 +49,7 @@ enum class RunEnd {
   /// The user ended it: Cancel on a page, Break or an abort answered Yes, FINDMESSAGE not answered OK.
   CANCELLED,
   /// It could not go on: the user interface could not answer (an unattended run's answers do not fit).
+  /// The steps it reached may have made changes.
   FAILED,
 };
 
@@ -62,6 +65,9 @@ struct RunOutcome {
   size_t totalSteps = 0;
   /// The commands this build does not have, with how often each was met.
   std::map<std::string, size_t> notAvailable;
+  /// What kept the run from doing all its script asked (failed or refused commands, missing sources, lines that
+  /// name no command), in the order met.
+  std::vector<RunProblem> problems;
 };
 
 /// Runs the installer from its first page to its end with the commands of table.

@@ -28,14 +28,23 @@ std::optional<fs::path> findEntry(const fs::path& folder, std::string_view name)
 
 platform::Result<ConfigText> loadConfiguration(const fs::path& setupDirectory) {
   ConfigText text;
+  std::optional<platform::Error> unreadable;
   for (std::string_view name : kConfigurationNames) {
     std::optional<fs::path> file = findEntry(setupDirectory, name);
     if (!file) continue;
+    // A file that cannot be opened or read is passed over for the next name, as one that is missing would be.
     std::ifstream stream(*file, std::ios::binary);
-    if (!stream) return platform::fail("cannot open the configuration", file->string());
+    if (!stream) {
+      if (!unreadable) unreadable = platform::fail("cannot open the configuration", file->string());
+      continue;
+    }
     text.bytes.resize(kConfigurationLimit + 1);
     stream.read(text.bytes.data(), static_cast<std::streamsize>(text.bytes.size()));
-    if (stream.bad()) return platform::fail("cannot read the configuration", file->string());
+    if (stream.bad()) {
+      if (!unreadable) unreadable = platform::fail("cannot read the configuration", file->string());
+      text.bytes.clear();
+      continue;
+    }
     text.bytes.resize(static_cast<size_t>(stream.gcount()));
     if (text.bytes.size() > kConfigurationLimit) {
       text.bytes.resize(kConfigurationLimit);
@@ -44,6 +53,7 @@ platform::Result<ConfigText> loadConfiguration(const fs::path& setupDirectory) {
     text.file = *file;
     return text;
   }
+  if (unreadable) return *unreadable;
   return text;
 }
 

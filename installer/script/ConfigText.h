@@ -29,7 +29,8 @@ struct ConfigText {
 };
 
 /// The configuration of the setup directory: WENDRIX.INI, else SETUP.INI (names matched without regard to
-/// case). Neither there gives an empty configuration; a file that exists but cannot be read is an error.
+/// case); one that exists but cannot be read is passed over like a missing one. Neither there gives an empty
+/// configuration; files that exist but none of which can be read are an error.
 [[nodiscard]] platform::Result<ConfigText> loadConfiguration(const std::filesystem::path& setupDirectory);
 
 /// The setup directory named by a Windows command line: the program's path up to its last backslash (a

@@ -1,5 +1,7 @@
 #include "installer/script/Script.h"
 
+#include <algorithm>
+
 #include "installer/script/ConfigText.h"
 
 namespace installer {
@@ -61,6 +63,29 @@ std::vector<DiskGroup> countCommands(std::string_view buffer, size_t sectionStar
     ++groups.back().commands;
   }
   return groups;
+}
+
+std::vector<UnknownCommand> unknownCommands(std::string_view buffer, size_t sectionStart, LanguageId language,
+                                            std::span<const CommandEntry> table) {
+  std::vector<UnknownCommand> unknown;
+  size_t line = lineNumberAt(buffer, sectionStart);
+  size_t position = sectionStart;
+  for (; std::optional<std::string> text = readLine(buffer, position, language); ++line) {
+    if (text->empty() || diskLabelOf(*text)) continue;
+    if (text->starts_with('[')) break;
+    std::string_view name = commandLineOf(*text).name;
+    if (findCommand(table, name) == nullptr) unknown.push_back(UnknownCommand{line, std::string(name)});
+  }
+  return unknown;
+}
+
+size_t lineNumberAt(std::string_view buffer, size_t position) {
+  std::string_view before = buffer.substr(0, std::min(position, buffer.size()));
+  return 1 + static_cast<size_t>(std::count(before.begin(), before.end(), '\n'));
+}
+
+bool isPlainDiskLabel(std::string_view label) {
+  return !label.empty() && label != "." && label != ".." && label.find_first_of("\\/:") == std::string_view::npos;
 }
 
 size_t totalSteps(const std::vector<DiskGroup>& groups) {

@@ -66,6 +66,26 @@ struct DiskGroup {
                                                    const SetupConfig& config, const Selection& selection,
                                                    std::span<const CommandEntry> table);
 
+/// A script line whose name is no command of the table.
+struct UnknownCommand {
+  /// The line in the configuration file (from 1).
+  size_t line = 0;
+  /// The name as written.
+  std::string name;
+};
+
+/// The lines of a script section (from sectionStart to the next section) that name no command of table,
+/// whatever their conditions: a misspelt command is the script's fault, not the user's choice.
+[[nodiscard]] std::vector<UnknownCommand> unknownCommands(std::string_view buffer, size_t sectionStart,
+                                                          LanguageId language, std::span<const CommandEntry> table);
+
+/// The line number (from 1) of the line that starts at position.
+[[nodiscard]] size_t lineNumberAt(std::string_view buffer, size_t position);
+
+/// True when a disk label names a folder beside the setup directory: one plain name, not "." or "..", with
+/// no separator or drive colon in it.
+[[nodiscard]] bool isPlainDiskLabel(std::string_view label);
+
 /// The number of steps of a run: the sum of the groups' commands.
 [[nodiscard]] size_t totalSteps(const std::vector<DiskGroup>& groups);
 

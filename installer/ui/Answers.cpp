@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <fstream>
+#include <system_error>
 #include <sstream>
 
 #include "installer/ui/MessageTable.h"
@@ -107,10 +108,14 @@ platform::Result<Answers> parseAnswers(std::string_view text, const std::string&
 }
 
 platform::Result<Answers> readAnswers(const std::filesystem::path& file) {
+  // A folder opens as a stream on Linux and reads as nothing, which would answer every box with its default.
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error)) return platform::fail("a folder, not an answers file", file.string());
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return platform::fail("cannot read the answers file", file.string());
   std::ostringstream text;
   text << stream.rdbuf();
+  if (stream.bad()) return platform::fail("cannot read the answers file", file.string());
   return parseAnswers(text.str(), file.string());
 }
 

@@ -39,7 +39,7 @@ struct Answers {
 /// with "#" or ";" are skipped.
 [[nodiscard]] platform::Result<Answers> parseAnswers(std::string_view text, const std::string& file);
 
-/// Reads an answers file.
+/// Reads an answers file; a folder or a file that cannot be read is an error.
 [[nodiscard]] platform::Result<Answers> readAnswers(const std::filesystem::path& file);
 
 }  // namespace installer

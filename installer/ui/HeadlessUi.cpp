@@ -110,6 +110,15 @@ platform::Result<void> HeadlessUi::applyChoices(SetupControls& controls) const {
 
 platform::Result<PageButton> HeadlessUi::runPage(const PageView& view, SetupControls& controls) {
   logPage(view);
+  // A question answered Cancel (the disk-space question) leaves the run on its page; a person would then press
+  // the page's Cancel, and so does the headless run, so that every Cancel ends the same way.
+  bool backAfterCancel = lastAnswer == ButtonCode::CANCEL &&
+                         ((view.page == Page::SET_AND_DIRECTORY && setPageVisits > 0) ||
+                          (view.page == Page::OPTIONS && optionsPageShown));
+  if (backAfterCancel) {
+    log.write("press", "Cancel");
+    return PageButton::CANCEL;
+  }
   if (view.page == Page::SET_AND_DIRECTORY) {
     if (++setPageVisits > 1) {
       return platform::fail("the run came back to page 1 after \"" + RunLog::escaped(lastAnswerText) +
@@ -179,6 +188,7 @@ platform::Result<ButtonCode> HeadlessUi::showMessage(const MessageBoxRequest& bo
                           "; the answers cannot end it");
   }
   lastAnswerText = box.text;
+  lastAnswer = *answer;
   log.write("answer", buttonName(*answer));
   return *answer;
 }

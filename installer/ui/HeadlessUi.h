@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "installer/script/SetupConfig.h"
@@ -45,6 +46,7 @@ private:
   size_t setPageVisits = 0;
   std::map<std::string, size_t> seenBoxes;
   std::string lastAnswerText;
+  std::optional<ButtonCode> lastAnswer;
 };
 
 }  // namespace installer

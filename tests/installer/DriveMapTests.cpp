@@ -1,5 +1,5 @@
 // The Windows world under a root folder: drives, case-insensitive paths, special folders, free space, and the
-// boundary that nothing is written outside the root and the setup directory.
+// boundary that nothing is changed outside the drives and the setup directory.
 
 #include <gtest/gtest.h>
 
@@ -86,15 +86,62 @@ TEST(DriveMap, FreeSpace) {
   EXPECT_FALSE(drives.freeSpaceKb("APP").ok());
 }
 
-TEST(DriveMap, WritesStayInsideTheRootAndTheSetupDirectory) {
+// Changes resolve beneath a drive folder or the setup directory, and no link on the way leads out of them;
+// both ways of resolving (openat2, and one component at a time) give the same answers.
+TEST(DriveMap, ChangesResolveBeneathTheDrivesAndTheSetupDirectoryWithoutLeavingThroughALink) {
   TemporaryFolder folder;
   DriveMap drives(folder.path() / "root");
+  ASSERT_TRUE(test::succeeded(drives.prepare()));
+  fs::path c = folder.path() / "root" / "c";
   fs::path setup = folder.path() / "setup";
-  EXPECT_TRUE(drives.mayWrite(folder.path() / "root" / "c" / "A.TXT", setup));
-  EXPECT_TRUE(drives.mayWrite(setup / "B.TXT", setup));
-  EXPECT_FALSE(drives.mayWrite(folder.path() / "root" / ".." / "escape", setup));
-  EXPECT_FALSE(drives.mayWrite(folder.path() / "rootless", setup));
-  EXPECT_FALSE(drives.mayWrite("/etc/passwd"));
+  fs::path canary = folder.path() / "canary";
+  fs::create_directories(c / "APP" / "inner");
+  fs::create_directories(setup);
+  fs::create_directories(canary);
+  fs::create_directory_symlink(canary, c / "APP" / "out");       // absolute, leads out
+  fs::create_directory_symlink("../../../canary", c / "APP" / "up");  // relative, leads out
+  fs::create_directory_symlink("inner", c / "APP" / "in");         // relative, stays inside
+  fs::create_directory_symlink("/", setup / "LINK");
+  fs::create_directories(folder.path() / "elsewhere");
+  fs::create_directory_symlink(folder.path() / "elsewhere", folder.path() / "root" / "e");  // the user's own drive
+
+  struct Case {
+    fs::path path;
+    int32_t code;  // 0: allowed
+  };
+  const Case cases[] = {
+      {c / "APP" / "A.TXT", 0},
+      {c / "A.TXT", 0},
+      {setup / "B.TXT", 0},
+      {c / "APP" / "out", 0},  // the link itself may be replaced or deleted; it is not followed
+      {c / "APP" / "out" / "F.TXT", 5},
+      {c / "APP" / "up" / "F.TXT", 5},
+      {setup / "LINK" / canary.relative_path() / "F.TXT", 5},
+      {c, 5},                                      // a drive folder itself is no entry of a drive
+      {folder.path() / "root" / "d" / "X", 5},     // no drive D:
+      {folder.path() / "root" / "e" / "X", 0},     // a drive folder that is a link is the drive
+      {folder.path() / "root" / "e", 5},
+      {folder.path() / "root" / "registry.reg", 5},
+      {folder.path() / "root" / ".." / "canary" / "F.TXT", 5},
+      {canary / "F.TXT", 5},
+      {"/etc/passwd", 5},
+      {c / "MISSING" / "A.TXT", 2},
+  };
+  for (bool byComponents : {false, true}) {
+    WriteScope scope;
+    drives.allowDrives(scope);
+    scope.allow(setup);
+    scope.resolveByComponents(byComponents);
+    for (const Case& example : cases) {
+      Result<ContainedPath> resolved = scope.resolve(example.path);
+      EXPECT_EQ(resolved.ok() ? 0 : resolved.error().code, example.code)
+          << example.path << (byComponents ? " (by components)" : " (openat2)");
+    }
+    // A link that stays inside is followed by openat2's resolution; the component walk follows none.
+    Result<ContainedPath> inside = scope.resolve(c / "APP" / "in" / "X");
+    EXPECT_EQ(inside.ok() ? 0 : inside.error().code, byComponents ? 5 : 0);
+  }
+  EXPECT_TRUE(test::entryNames(canary).empty());
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ TEST_F(FileCommandRun, InstallsAndRemovesAProgram) {
   RunOutcome installed = run(kConfiguration, "", log);
   EXPECT_EQ(installed.end, RunEnd::SUCCEEDED) << installed.problem << "\n" << log;
   EXPECT_EQ(installed.stepsRun, 6u);
+  EXPECT_TRUE(installed.problems.empty()) << log;
   EXPECT_EQ(entryNames(cDrive() / "APP"),
             (std::vector<std::string>{"DATA.BIN", "README.TXT", "SAMPLES", "TOOL.EXE"}));
   EXPECT_EQ(readText(cDrive() / "APP" / "TOOL.EXE"), "MZ tool tool tool");
@@ -82,13 +83,20 @@ TEST_F(FileCommandRun, AnAbortAnswerEndsTheRunWhereItStands) {
   writeText(cDrive() / "APP" / "A.TXT", "newer");
   fs::last_write_time(cDrive() / "APP" / "A.TXT",
                       fs::last_write_time(setupDirectory / "A.TXT") + std::chrono::hours(48));
-  std::string log;
-  RunOutcome outcome = run(
+  const std::string configuration =
       "[GENERAL]\nLANGUAGE=ENGLISH\nINSTALLDIR=\"$R\\\\APP\"\nINSTALLSET1=Full,SI\n"
-      "[INSTALL-SCRIPT]\nFLCOPY A.TXT $A\\\\\nMKDIR $A\\\\LATER\n",
-      "message.1009 = Abort\nmessage.1001 = Yes\n", log);
+      "[INSTALL-SCRIPT]\nFLCOPY A.TXT $A\\\\\nMKDIR $A\\\\LATER\n";
+  std::string log;
+  RunOutcome outcome = run(configuration, "message.1009 = Abort\nmessage.1001 = Yes\n", log);
   EXPECT_EQ(outcome.end, RunEnd::CANCELLED) << log;
   EXPECT_EQ(readText(cDrive() / "APP" / "A.TXT"), "newer");
+  EXPECT_FALSE(fs::exists(cDrive() / "APP" / "LATER"));
+
+  // An answer that is no button of the box is the answers' fault: the run fails, it is not cancelled.
+  std::string failedLog;
+  RunOutcome failed = run(configuration, "message.1009 = Yes\n", failedLog);
+  EXPECT_EQ(failed.end, RunEnd::FAILED) << failedLog;
+  EXPECT_NE(failed.problem.find("could not answer a box at line 6"), std::string::npos) << failed.problem;
   EXPECT_FALSE(fs::exists(cDrive() / "APP" / "LATER"));
 }
 

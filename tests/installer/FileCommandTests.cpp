@@ -8,6 +8,7 @@
 
 #include "installer/commands/FileCommands.h"
 #include "installer/commands/FileQuestions.h"
+#include "installer/ui/MessageTable.h"
 #include "platform/FileAttributes.h"
 #include "tests/installer/FileCommandFixture.h"
 #include "tests/installer/SzddWriter.h"
@@ -16,6 +17,7 @@ namespace installer::test {
 namespace {
 
 namespace fs = std::filesystem;
+using platform::test::entryAt;
 using platform::test::entryNames;
 using platform::test::readText;
 using platform::test::writeText;
@@ -27,8 +29,8 @@ TEST_F(FileCopies, IntoADirectoryKeepNamesAndTimesAndBecomeWritable) {
   writeText(cDrive() / "SRC" / "B.TXT", "beta");
   writeText(cDrive() / "SRC" / "C.DOC", "gamma");
   setTime(cDrive() / "SRC" / "A.TXT", -3600);
-  ASSERT_TRUE(platform::setFileAttributes(cDrive() / "SRC" / "A.TXT", platform::ATTRIBUTE_HIDDEN).ok());
-  ASSERT_TRUE(platform::setFileAttributes(cDrive() / "SRC" / "B.TXT", platform::ATTRIBUTE_READONLY).ok());
+  ASSERT_TRUE(platform::setFileAttributes(entryAt(cDrive() / "SRC" / "A.TXT"), platform::ATTRIBUTE_HIDDEN).ok());
+  ASSERT_TRUE(platform::setFileAttributes(entryAt(cDrive() / "SRC" / "B.TXT"), platform::ATTRIBUTE_READONLY).ok());
   fs::create_directories(cDrive() / "DST");
 
   EXPECT_EQ(run(runFileCopy, R"(C:\\SRC\\*.TXT C:\\DST\\)"), StepResult::GO_ON);
@@ -124,7 +126,7 @@ TEST_F(FileCopies, AReadOnlyDestinationIsNotOverwrittenAndTheRunGoesOn) {
   writeText(cDrive() / "SRC" / "A.TXT", "new");
   writeText(cDrive() / "DST" / "A.TXT", "old");
   setTime(cDrive() / "DST" / "A.TXT", -86400);
-  ASSERT_TRUE(platform::setFileAttributes(cDrive() / "DST" / "A.TXT", platform::ATTRIBUTE_READONLY).ok());
+  ASSERT_TRUE(platform::setFileAttributes(entryAt(cDrive() / "DST" / "A.TXT"), platform::ATTRIBUTE_READONLY).ok());
   ui.answers = {ButtonCode::OK};
   EXPECT_EQ(run(runFileCopy, R"(C:\\SRC\\A.TXT C:\\DST\\)"), StepResult::GO_ON);
   EXPECT_EQ(readText(cDrive() / "DST" / "A.TXT"), "old");
@@ -137,8 +139,16 @@ TEST_F(FileCopies, NothingIsWrittenOutsideTheWindowsWorld) {
   writeText(cDrive() / "SRC" / "A.TXT", "x");
   fs::path outside = folder.path() / "outside";
   fs::create_directories(outside);
+  ui.answers = {ButtonCode::OK};
   EXPECT_EQ(run(runFileCopy, "C:\\\\SRC\\\\A.TXT Z:" + outside.string() + "/"), StepResult::GO_ON);
   EXPECT_TRUE(entryNames(outside).empty());
+  // The refusal is shown as the command's failure box with the system's code, and recorded for the summary.
+  ASSERT_EQ(ui.boxNumbers(), std::vector<int>{MSG_FAILURE_FORMAT});
+  EXPECT_NE(ui.boxes[0].text.find(">TEST 'Z:" + outside.string() + "/A.TXT' is Failed. \nERRCODE = 5"),
+            std::string::npos)
+      << ui.boxes[0].text;
+  ASSERT_EQ(state.problems.size(), 1u);
+  EXPECT_NE(state.problems[0].why.find("refused"), std::string::npos) << state.problems[0].why;
 }
 
 using FileMissingSource = FileCommandTest;
@@ -260,7 +270,8 @@ TEST_F(FileTrees, RemoveAWholeTreeButNothingALinkPointsTo) {
 TEST_F(FileTrees, RemoveGivesUpAfterThirtyTwoAttemptsOnAReadOnlyFile) {
   writeText(cDrive() / "APP" / "A.TXT", "a");
   writeText(cDrive() / "APP" / "SUB" / "LOCKED.DAT", "locked");
-  ASSERT_TRUE(platform::setFileAttributes(cDrive() / "APP" / "SUB" / "LOCKED.DAT", platform::ATTRIBUTE_READONLY).ok());
+  ASSERT_TRUE(
+      platform::setFileAttributes(entryAt(cDrive() / "APP" / "SUB" / "LOCKED.DAT"), platform::ATTRIBUTE_READONLY).ok());
 
   EXPECT_EQ(run(runTreeRemove, R"($A)"), StepResult::GO_ON);
   EXPECT_EQ(ui.statusesContaining("LOCKED.DAT"), static_cast<size_t>(kTreeRemoveAttempts));
@@ -385,7 +396,7 @@ TEST_F(FileAttributeCommand, WordsAnywhereInTheArgumentAndSystemFilesUntouched) 
   writeText(cDrive() / "APP" / "B.DAT", "b");
   writeText(cDrive() / "APP" / "S.DAT", "s");
   fs::create_directories(cDrive() / "APP" / "D.DAT");
-  ASSERT_TRUE(platform::setFileAttributes(cDrive() / "APP" / "S.DAT", platform::ATTRIBUTE_SYSTEM).ok());
+  ASSERT_TRUE(platform::setFileAttributes(entryAt(cDrive() / "APP" / "S.DAT"), platform::ATTRIBUTE_SYSTEM).ok());
 
   EXPECT_EQ(run(runSetAttribute, R"($A\\*.DAT READONLY,HIDDEN)"), StepResult::GO_ON);
   uint32_t readOnlyHidden = platform::ATTRIBUTE_READONLY | platform::ATTRIBUTE_HIDDEN;
@@ -419,9 +430,12 @@ TEST_F(FileRemoval, OnlyFilesOfThatDirectory) {
 TEST_F(FileRemoval, NothingOutsideTheWindowsWorld) {
   fs::path outside = folder.path() / "outside" / "KEEP.TXT";
   writeText(outside, "keep");
+  ui.answers = {ButtonCode::OK, ButtonCode::OK};
   EXPECT_EQ(run(runRemove, "Z:" + outside.parent_path().string() + "/*.*"), StepResult::GO_ON);
   EXPECT_EQ(run(runTreeRemove, "Z:" + outside.parent_path().string()), StepResult::GO_ON);
   EXPECT_EQ(readText(outside), "keep");
+  EXPECT_EQ(ui.boxNumbers(), (std::vector<int>{MSG_FAILURE_FORMAT, MSG_FAILURE_FORMAT}));
+  EXPECT_EQ(state.problems.size(), 2u);
 }
 
 }  // namespace

@@ -388,5 +388,33 @@ TEST(InstallerConfigText, SetupDirectoryOfCommandLine) {
   EXPECT_EQ(setupDirectoryOf("SETUP.EXE"), "");
 }
 
+TEST(InstallerScript, LinesThatNameNoCommandAreFoundWithTheirLineNumbers) {
+  const std::string buffer =
+      "[GENERAL]\n"
+      "[INSTALL-SCRIPT]\n"
+      ":# disk\n"
+      "MKDIR $A\n"
+      "\n"
+      "FLCOPPY A.TXT $A 2\n"  // misspelt, and reported whatever its condition
+      "mkdir $A\n"            // names are compared exactly
+      "[DELETE-SCRIPT]\n"
+      "NOSUCH\n";
+  std::optional<size_t> section = findSection(buffer, "[INSTALL-SCRIPT]", LanguageId::ENGLISH);
+  ASSERT_TRUE(section.has_value());
+  std::vector<UnknownCommand> unknown = unknownCommands(buffer, *section, LanguageId::ENGLISH, commandTable());
+  ASSERT_EQ(unknown.size(), 2u);
+  EXPECT_EQ(unknown[0].line, 6u);
+  EXPECT_EQ(unknown[0].name, "FLCOPPY");
+  EXPECT_EQ(unknown[1].line, 7u);
+  EXPECT_EQ(unknown[1].name, "mkdir");
+}
+
+TEST(InstallerScript, ADiskLabelIsOnePlainName) {
+  for (const char* plain : {"DISK2", "disk 2", "#x"}) EXPECT_TRUE(isPlainDiskLabel(plain)) << plain;
+  for (const char* other : {"", ".", "..", "../x", "..\\x", "/etc", "C:", "A/B"}) {
+    EXPECT_FALSE(isPlainDiskLabel(other)) << other;
+  }
+}
+
 }  // namespace
 }  // namespace installer

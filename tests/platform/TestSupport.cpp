@@ -74,4 +74,12 @@ CommandRun runCommand(const std::string& commandLine) {
   return run;
 }
 
+ContainedPath entryAt(const std::filesystem::path& path) {
+  WriteScope scope;
+  scope.allow(path.parent_path());
+  Result<ContainedPath> entry = scope.resolve(path);
+  if (!entry) throw std::runtime_error(entry.error().describe());
+  return std::move(entry).value();
+}
+
 }  // namespace platform::test

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ContainedPath.h"
 #include "platform/Result.h"
 
 namespace platform::test {
@@ -48,6 +49,9 @@ private:
 void writeText(const std::filesystem::path& path, const std::string& text);
 /// The names of the entries of a folder, sorted.
 [[nodiscard]] std::vector<std::string> entryNames(const std::filesystem::path& folder);
+
+/// The entry at path, resolved for a change beneath its own folder (which the test trusts).
+[[nodiscard]] ContainedPath entryAt(const std::filesystem::path& path);
 
 /// How a shell command ended.
 struct CommandRun {
