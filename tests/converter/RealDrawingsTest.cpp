@@ -141,9 +141,9 @@ TEST(RealDrawings, EveryOneConvertsAndMatchesTheSvgInOutlinesLayersAndExtents) {
   const std::vector<Sample> drawings = sample();
   ASSERT_GE(drawings.size(), 7u);
   platform::test::TemporaryFolder folder;
-  // Without fills (ezdxf cannot load the release 12 HATCH), without clipping paths (svgelements does not
-  // draw them), with the layers' own names and polylines long enough to hold every path in one piece.
-  convertAll(drawings, folder.path(), "fcnvFill = 0\nfcnvMask = 0\nfuselname = 1\nvertexLimit = 4096\n");
+  // With fills (ezdxf reads every HATCH), without clipping paths (svgelements does not draw them), with the
+  // layers' own names and polylines long enough to hold every path in one piece.
+  convertAll(drawings, folder.path(), "fcnvMask = 0\nfuselname = 1\nvertexLimit = 4096\n");
 
   std::vector<fs::path> svgFiles;
   std::vector<fs::path> dxfFiles;
@@ -153,6 +153,7 @@ TEST(RealDrawings, EveryOneConvertsAndMatchesTheSvgInOutlinesLayersAndExtents) {
   }
   std::map<std::string, Facts> svg = peerFacts("svg", svgFiles);
   std::map<std::string, Facts> dxf = peerFacts("dxf", dxfFiles);
+  int hatches = 0;
 
   for (const Sample& drawing : drawings) {
     SCOPED_TRACE(drawing.file.string());
@@ -163,6 +164,7 @@ TEST(RealDrawings, EveryOneConvertsAndMatchesTheSvgInOutlinesLayersAndExtents) {
     ASSERT_EQ(expected.count("error"), 0u) << expected["error"];
     ASSERT_EQ(written.count("error"), 0u) << "ezdxf cannot read the output: " << written["error"];
     EXPECT_EQ(written["audit"], "0");
+    hatches += std::stoi("0" + written["hatches"]);
     // A path longer than the vertex limit would be written in pieces and counted twice.
     EXPECT_LT(std::stoi("0" + written["longest"]), 4096);
 
@@ -192,6 +194,8 @@ TEST(RealDrawings, EveryOneConvertsAndMatchesTheSvgInOutlinesLayersAndExtents) {
                                                       << expected["extents"] << " (mm)";
     }
   }
+  // Fills were on: the filled drawings of the sample gave HATCH entities, and ezdxf read their boundaries.
+  EXPECT_GT(hatches, 0);
 }
 
 // Renderings: both images are cut to their ink and laid on one coarse grid, and the cells with ink compared.
