@@ -70,4 +70,18 @@ assert near(points[0].x, 10) and near(points[0].y, 128) and near(points[1].x, 10
   EXPECT_NE(printed.find("checked"), std::string::npos) << printed;
 }
 
+TEST_F(ConvertedDxf, ATextFrameWhoseSecondLineStandsAboveTheFirstConverts) {
+  const CommandRun run = convert(R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">)"
+                                 R"(<text><tspan x="20" y="100">a</tspan><tspan x="40" y="90">b</tspan></text></svg>)");
+  ASSERT_EQ(run.status, 0) << run.output;
+  // 150 pt high; the baselines at 100 and 90 px are 75 and 82.5 pt above the bottom edge.
+  const std::string printed = check(R"(
+k = 0.35278
+texts = {t.dxf.text: t for t in msp.query("TEXT")}
+assert sorted(texts) == ["a", "b"], texts
+assert near(texts["a"].dxf.insert.y, 75 * k) and near(texts["b"].dxf.insert.y, 82.5 * k)
+)");
+  EXPECT_NE(printed.find("checked"), std::string::npos) << printed;
+}
+
 }  // namespace
