@@ -85,7 +85,7 @@ CommandRun runCommand(const std::string& command, bool withErrors = true) {
 void convertAll(const std::vector<Sample>& drawings, const fs::path& folder, const std::string& settings) {
   const fs::path documents = folder / "documents";
   platform::test::writeText(documents / "Adobe/Illustrator/Prefs/KELMO-Pro.ini", settings);
-  std::string command = "PLATFORM_DOCUMENTS=" + quoted(documents) + " " + std::string(DRAWHOST_PROGRAM) + " convert -q";
+  std::string command = "PLATFORM_DOCUMENTS=" + quoted(documents) + " " + std::string(DRAWHOST_PROGRAM) + " convert -q --to dxf";
   for (const Sample& drawing : drawings) command += " " + quoted(drawing.file);
   command += " " + quoted(folder) + "/";
   const CommandRun run = runCommand(command);
