@@ -468,6 +468,18 @@ TEST(SvgReader, ReportsWhatItSkipsOncePerKindWithACount) {
   EXPECT_EQ(artOfType(*result.document, ArtType::PATH).size(), 4u);
 }
 
+TEST(SvgReader, StyleValuesBeyondTheHostsRangeAreReportedNotRefused) {
+  const SvgReadResult result = read(R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">
+      <path d="M 0 0 L 10 5" stroke="black" stroke-width="1e39"/>
+      <path d="M 0 0 L 10 5 L 0 9" stroke="black" stroke-miterlimit="1e39"/></svg>)svg");
+  EXPECT_EQ(diagnosticCount(result.diagnostics, SvgDiagnosticCode::INVALID_VALUE, "stroke-width"), 1);
+  const std::vector<const Art*> paths = artOfType(*result.document, ArtType::PATH);
+  ASSERT_EQ(paths.size(), 2u);
+  EXPECT_FALSE(paths[0]->style().stroke.paint);
+  EXPECT_TRUE(paths[1]->style().stroke.paint);
+  EXPECT_TRUE(std::isfinite(paths[1]->style().stroke.miterLimit));
+}
+
 TEST(SvgReader, HiddenArtIsKeptAndMarked) {
   const SvgReadResult result = read(R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">
       <rect width="1" height="1" style="display:none"/>
