@@ -10,6 +10,7 @@
 #include <ostream>
 #include <string>
 
+#include "apps/drawhost/CodePageNote.h"
 #include "apps/drawhost/OutputSummary.h"
 #include "apps/drawhost/OutputTarget.h"
 #include "host/Host.h"
@@ -157,7 +158,18 @@ int convert(host::Host& host, const std::filesystem::path& input, const std::fil
   sayDiagnostics(err, input, read->diagnostics);
   host.replaceDocument(std::move(read->document));
 
-  if (format != nullptr) return saveThroughPlugin(host, *format, option, output, target->file, err);
+  if (format != nullptr) {
+    const int saved = saveThroughPlugin(host, *format, option, output, target->file, err);
+    // Plug-ins take text in the system code page: what it lacks is said, once per file. The converter writes
+    // such characters as \U+XXXX, which DXF readers decode.
+    if (saved == 0) {
+      if (std::optional<std::string> note = codePageNote(host.document(), platform::systemCodePage())) {
+        err << "drawhost: " << output.string() << ": " << *note
+            << (outputExtension == "dxf" ? " (written as \\U+XXXX, which DXF readers decode)" : "") << "\n";
+      }
+    }
+    return saved;
+  }
 
   platform::Result<std::vector<host::svg::SvgDiagnostic>> written = host::svg::writeSvgFile(host.document(), target->file);
   if (!written) {

@@ -17,12 +17,15 @@ using platform::test::TemporaryFolder;
 using platform::test::writeText;
 
 /// Loads the file with ezdxf, then runs the checks (Python statements with doc, msp and near(a, b, tolerance)
-/// at hand) and prints "checked" when they all hold.
+/// at hand, and recovered: the document as ezdxf's loader for files of other programs reads it, which decodes
+/// "\U+XXXX") and prints "checked" when they all hold.
 constexpr const char* kReadScript = R"(
 import sys
 import ezdxf
+from ezdxf import recover
 doc = ezdxf.readfile(sys.argv[1])
 msp = doc.modelspace()
+recovered, auditor = recover.readfile(sys.argv[1])
 def near(a, b, tolerance=1e-3):
     return abs(a - b) < tolerance
 exec(open(sys.argv[2]).read())
@@ -80,6 +83,27 @@ k = 0.35278
 texts = {t.dxf.text: t for t in msp.query("TEXT")}
 assert sorted(texts) == ["a", "b"], texts
 assert near(texts["a"].dxf.insert.y, 75 * k) and near(texts["b"].dxf.insert.y, 82.5 * k)
+)");
+  EXPECT_NE(printed.find("checked"), std::string::npos) << printed;
+}
+
+TEST_F(ConvertedDxf, JapaneseTextOnAWesternSystemIsSaidAndComesBackFromEzdxf) {
+  const std::string title = "\xE5\x9B\xB3\xE9\x9D\xA2 Plan \xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC";  // 図面 Plan é 日本
+  const CommandRun run = convert(R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="100">)"
+                                 R"(<text x="10" y="50">)" + title + "</text></svg>",
+                                 "", "1252");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("drawhost: " + output.string() +
+                            ": 4 characters outside the system code page 1252: \xE5\x9B\xB3 \xE9\x9D\xA2 "
+                            "\xE6\x97\xA5 \xE6\x9C\xAC (written as \\U+XXXX"),
+            std::string::npos)
+      << run.output;
+  writeText(folder.path() / "title.txt", title);
+  const std::string printed = check(R"(
+(text,) = msp.query("TEXT")
+assert text.dxf.text == "\\U+56F3\\U+9762 Plan \xe9 \\U+65E5\\U+672C", repr(text.dxf.text)
+(back,) = recovered.modelspace().query("TEXT")
+assert back.dxf.text == open(sys.argv[1][:-len("drawing.dxf")] + "title.txt", encoding="utf-8").read(), back.dxf.text
 )");
   EXPECT_NE(printed.find("checked"), std::string::npos) << printed;
 }
