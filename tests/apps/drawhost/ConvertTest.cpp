@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -287,6 +288,16 @@ TEST_F(ConvertTest, ForceReplacesOnlyDrawingsAndKeepsLinks) {
   EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
   EXPECT_TRUE(fs::is_symlink(folder / "to-pipe.dxf"));
   EXPECT_TRUE(fs::is_directory(folder / "folder.dxf"));
+
+  // A private device node (a copy of /dev/null) stays one; only root can make it.
+  const fs::path device = folder / "device.dxf";
+  if (::mknod(device.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0) {
+    ProgramRun run = drawhost("convert --force " + plan.string() + " " + device.string());
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find(device.string() + ": is a device, not a drawing; not replaced"), std::string::npos)
+        << run.output;
+    EXPECT_EQ(fs::status(device).type(), fs::file_type::character);
+  }
 
   // A link to a drawing replaces the drawing and stays a link.
   platform::test::writeText(folder / "real.dxf", "old\n");
