@@ -156,8 +156,8 @@ int main(int argc, char** argv) {
     if (helpTopic.empty()) {
       // App::help would describe the command that was given, help itself.
       std::cout << app.get_formatter()->make_help(&app, "drawhost", CLI::AppFormatMode::Normal);
-    } else if (helpTopic == "help" || std::find(std::begin(kCommands), std::end(kCommands), helpTopic) == std::end(kCommands)) {
-      std::cerr << "drawhost: help: unknown command \"" << helpTopic << "\" (the commands are plugins and convert)\n";
+    } else if (std::find(std::begin(kCommands), std::end(kCommands), helpTopic) == std::end(kCommands)) {
+      std::cerr << "drawhost: help: unknown command \"" << helpTopic << "\" (the commands are plugins, convert and help)\n";
       return kExitUsage;
     } else {
       std::cout << app.get_subcommand(helpTopic)->help("drawhost");
