@@ -323,7 +323,7 @@ TEST_F(ConvertTest, SignalsCancelAndLeaveNoFileBeside) {
   {
     std::ofstream svg(large);
     svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"1000\">\n";
-    for (int index = 0; index < 300000; ++index) svg << "<path d=\"M " << index % 900 << " 0 L 10 10 L 20 5\" stroke=\"red\"/>\n";
+    for (int index = 0; index < 150000; ++index) svg << "<path d=\"M " << index % 900 << " 0 L 10 10 L 20 5\" stroke=\"red\"/>\n";
     svg << "</svg>\n";
   }
   for (const char* signal : {"INT", "TERM", "HUP"}) {
