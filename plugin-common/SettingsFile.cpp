@@ -1,7 +1,12 @@
 #include "plugin-common/SettingsFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -293,13 +298,33 @@ platform::Result<std::filesystem::path> settingsFilePath(std::string_view fileNa
   return folder / std::string(fileName);
 }
 
+std::optional<std::string> readSettingsText(const std::filesystem::path& path) {
+  // Non-blocking, so that a FIFO in the file's place cannot hold start-up; only a regular file is read.
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (descriptor < 0) return std::nullopt;
+  std::optional<std::string> text;
+  struct stat status {};
+  if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kMaxSettingsFileSize) {
+    text.emplace();
+    char buffer[4096];
+    for (;;) {
+      const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
+      // A file that breaks off while being read, or grows past the cap meanwhile, is not applied in part.
+      if (got < 0 || text->size() + static_cast<size_t>(got) > static_cast<size_t>(kMaxSettingsFileSize)) {
+        text.reset();
+        break;
+      }
+      if (got == 0) break;
+      text->append(buffer, static_cast<size_t>(got));
+    }
+  }
+  ::close(descriptor);
+  return text;
+}
+
 void readSettings(const std::filesystem::path& path, std::span<const SettingsKey> keys, void* record) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return;
-  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  // A file that breaks off while being read is not applied in part.
-  if (file.bad()) return;
-  applySettings(text, keys, record);
+  if (std::optional<std::string> text = readSettingsText(path)) applySettings(*text, keys, record);
 }
 
 platform::Result<void> writeSettings(const std::filesystem::path& path, std::span<const SettingsKey> keys,

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -109,8 +110,16 @@ void applySettings(std::string_view text, std::span<const SettingsKey> keys, voi
 /// Where a settings file named fileName lives: getPrefsFolder() + "/Prefs/" + fileName.
 [[nodiscard]] platform::Result<std::filesystem::path> settingsFilePath(std::string_view fileName);
 
-/// Reads the settings file at path into record through keys. A missing or unreadable file leaves the record
-/// as it is (the defaults stay in force); that is the intended start-up behaviour, so nothing is reported.
+/// Settings files hold a few hundred bytes; a file larger than this is not one.
+inline constexpr std::int64_t kMaxSettingsFileSize = 1 << 20;
+
+/// The whole text of the settings file at path; nothing when it is missing or unreadable, when it is no
+/// regular file (a folder, a FIFO, a device) or larger than kMaxSettingsFileSize. Never waits for a writer.
+[[nodiscard]] std::optional<std::string> readSettingsText(const std::filesystem::path& path);
+
+/// Reads the settings file at path into record through keys. A file readSettingsText does not give leaves
+/// the record as it is (the defaults stay in force); that is the intended start-up behaviour, so nothing is
+/// reported.
 void readSettings(const std::filesystem::path& path, std::span<const SettingsKey> keys, void* record);
 
 /// Replaces the settings file at path with the text of formatSettings; on failure the previous file stays.

@@ -10,7 +10,9 @@
 #include <ostream>
 #include <string>
 
+#include "apps/drawhost/CodePageNote.h"
 #include "apps/drawhost/OutputSummary.h"
+#include "apps/drawhost/OutputTarget.h"
 #include "host/Host.h"
 #include "host/sdk/FileFormatSuite.h"
 #include "host/svg/SvgReader.h"
@@ -21,6 +23,18 @@ namespace drawhost {
 namespace {
 
 bool isSvg(const std::string& extension) { return extension == "svg" || extension == "svgz"; }
+
+/// File paths cross to plug-ins in buffers of this many bytes, the terminating zero included.
+constexpr size_t kPluginPathCapacity = 1024;
+
+/// " (why)" for a file that could not be written, or nothing when its folder does not tell.
+std::string because(const std::filesystem::path& file) {
+  const std::string why = whyNotWritten(file);
+  return why.empty() ? std::string() : " (" + why + ")";
+}
+
+/// The user asked to stop (Ctrl+C, SIGTERM, SIGHUP hold Escape down).
+bool cancelled() { return platform::isKeyDown(platform::KEY_ESCAPE); }
 
 void sayDiagnostics(std::ostream& err, const std::filesystem::path& file, const std::vector<host::svg::SvgDiagnostic>& diagnostics) {
   for (const host::svg::SvgDiagnostic& diagnostic : diagnostics) {
@@ -66,13 +80,20 @@ FileVersion versionOf(const std::filesystem::path& file) {
   return FileVersion{true, status.st_ino, status.st_mtim};
 }
 
-/// Saves through a plug-in's format. The plug-in tells success even when it was cancelled or could not write
-/// the file: the host looks at the keyboard and at the file to tell the user.
+/// Saves through a plug-in's format into file (output is the name the user gave). The plug-in tells success
+/// even when it was cancelled or could not write the file: the host looks at the keyboard and at the file to
+/// tell the user.
 int saveThroughPlugin(host::Host& host, const host::FileFormat& format, int32_t option, const std::filesystem::path& output,
-                      std::ostream& err) {
-  platform::releaseAllKeys();
-  const FileVersion before = versionOf(output);
-  HostResult result = host.saveDocument(format, option, output);
+                      const std::filesystem::path& file, std::ostream& err) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+  if (error || absolute.string().size() >= kPluginPathCapacity) {
+    err << "drawhost: " << output.string() << ": not written: the path is too long for " << format.name << " (at most "
+        << kPluginPathCapacity - 1 << " bytes)\n";
+    return 1;
+  }
+  const FileVersion before = versionOf(file);
+  HostResult result = host.saveDocument(format, option, file);
   if (result == HOST_STOP) {
     err << "drawhost: " << output.string() << ": not written: " << format.name << " declined or its options were cancelled\n";
     return 1;
@@ -82,18 +103,20 @@ int saveThroughPlugin(host::Host& host, const host::FileFormat& format, int32_t 
     return 1;
   }
   std::string extension = extensionOf(output);
-  if (platform::isKeyDown(platform::KEY_ESCAPE)) {
+  if (cancelled()) {
     err << "drawhost: " << output.string() << ": cancelled; not written\n";
     return 1;
   }
-  const FileVersion after = versionOf(output);
+  const FileVersion after = versionOf(file);
   if (!after.exists || after == before) {
     // The plug-in keeps a file it could not write whole from replacing the one that was there.
-    err << "drawhost: " << output.string() << ": not written: " << format.name << " could not write it\n";
+    err << "drawhost: " << output.string() << ": not written: " << format.name << " could not write it" << because(file)
+        << "\n";
     return 1;
   }
-  if (!writtenWhole(output, extension)) {
-    err << "drawhost: " << output.string() << ": incomplete: " << format.name << " could not write the whole file\n";
+  if (!writtenWhole(file, extension)) {
+    err << "drawhost: " << output.string() << ": incomplete: " << format.name << " could not write the whole file"
+        << because(file) << "\n";
     return 1;
   }
   return 0;
@@ -116,18 +139,39 @@ int convert(host::Host& host, const std::filesystem::path& input, const std::fil
         << " files (svg, or the formats of the loaded plug-ins: see drawhost plugins)\n";
     return 1;
   }
+  platform::Result<OutputTarget> target = vetOutput(output);
+  if (!target) {
+    err << "drawhost: " << target.error().describe() << "\n";
+    return 1;
+  }
 
   platform::Result<host::svg::SvgReadResult> read = host::svg::readSvgFile(input);
   if (!read) {
     err << "drawhost: " << read.error().describe() << "\n";
     return 1;
   }
+  // Reading has no cancel check of its own: a Ctrl+C while it ran stops the conversion here.
+  if (cancelled()) {
+    err << "drawhost: " << output.string() << ": cancelled; not written\n";
+    return 1;
+  }
   sayDiagnostics(err, input, read->diagnostics);
   host.replaceDocument(std::move(read->document));
 
-  if (format != nullptr) return saveThroughPlugin(host, *format, option, output, err);
+  if (format != nullptr) {
+    const int saved = saveThroughPlugin(host, *format, option, output, target->file, err);
+    // Plug-ins take text in the system code page: what it lacks is said, once per file. The converter writes
+    // such characters as \U+XXXX, which DXF readers decode.
+    if (saved == 0) {
+      if (std::optional<std::string> note = codePageNote(host.document(), platform::systemCodePage())) {
+        err << "drawhost: " << output.string() << ": " << *note
+            << (outputExtension == "dxf" ? " (written as \\U+XXXX, which DXF readers decode)" : "") << "\n";
+      }
+    }
+    return saved;
+  }
 
-  platform::Result<std::vector<host::svg::SvgDiagnostic>> written = host::svg::writeSvgFile(host.document(), output);
+  platform::Result<std::vector<host::svg::SvgDiagnostic>> written = host::svg::writeSvgFile(host.document(), target->file);
   if (!written) {
     err << "drawhost: " << written.error().describe() << "\n";
     return 1;
@@ -140,10 +184,10 @@ int convertAll(host::Host& host, const std::vector<Conversion>& conversions, con
                std::ostream& out, std::ostream& err) {
   int status = 0;
   for (const Conversion& conversion : conversions) {
-    std::error_code error;
-    // A folder in the output's place is no file to protect; writing to it fails and is said so.
-    if (!settings.force && std::filesystem::exists(conversion.output, error) &&
-        !std::filesystem::is_directory(conversion.output, error)) {
+    if (cancelled()) break;
+    // What is no drawing (a folder, a device) is refused by convert, with or without --force.
+    platform::Result<OutputTarget> target = vetOutput(conversion.output);
+    if (!settings.force && target && target->exists) {
       err << "drawhost: " << conversion.output.string() << ": exists; not replaced (--force replaces it)\n";
       status = 1;
       continue;
@@ -152,7 +196,7 @@ int convertAll(host::Host& host, const std::vector<Conversion>& conversions, con
     if (convert(host, conversion.input, conversion.output, settings.kind, err) != 0) {
       status = 1;
       // The user asked to stop: the drawings after this one are left alone too.
-      if (platform::isKeyDown(platform::KEY_ESCAPE)) break;
+      if (cancelled()) break;
       continue;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

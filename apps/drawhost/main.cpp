@@ -4,12 +4,15 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <iterator>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "apps/drawhost/Convert.h"
@@ -39,6 +42,36 @@ struct Options {
   bool unloadIdle = false;
 };
 
+/// The commands, as the user types them.
+constexpr std::string_view kCommands[] = {"plugins", "convert", "help"};
+/// Options that take a value in the next word (of drawhost and of its commands).
+constexpr std::string_view kOptionsWithValue[] = {"--plugin-dir", "--journal", "--answer", "--to"};
+
+/// The index in argv of the command: the first word that is neither an option nor an option's value; 0 for
+/// none.
+int commandIndex(int argc, char** argv) {
+  for (int index = 1; index < argc; ++index) {
+    const std::string_view word = argv[index];
+    if (word == "--") return 0;
+    if (!word.starts_with('-')) return index;
+    for (std::string_view option : kOptionsWithValue) {
+      if (word == option) ++index;
+    }
+  }
+  return 0;
+}
+
+/// The arguments with the command moved to the front, so that any option may stand before or after it: each
+/// option then belongs to drawhost or to its command alike.
+std::vector<std::string> commandFirst(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (const int command = commandIndex(argc, argv); command > 1) {
+    std::rotate(arguments.begin(), arguments.begin() + (command - 1), arguments.begin() + command);
+  }
+  // CLI11 takes its arguments in reverse order.
+  return {arguments.rbegin(), arguments.rend()};
+}
+
 struct FileCloser {
   void operator()(std::FILE* file) const {
     if (file != nullptr && file != stderr) std::fclose(file);
@@ -53,16 +86,18 @@ constexpr const char* kAnswerHelp =
 
 }  // namespace
 
-/// Ctrl+C holds Escape down, so that a plug-in's cancel check stops its work as Esc would; a second Ctrl+C
-/// stops drawhost.
-extern "C" void pressEscape(int) {
+/// Ctrl+C (and SIGTERM, SIGHUP) hold Escape down, so that a plug-in's cancel check stops its work as Esc would
+/// and its output is left as it was; a second signal of the same kind stops drawhost at once.
+extern "C" void pressEscape(int signal) {
   platform::setKeyDown(platform::KEY_ESCAPE, true);
-  std::signal(SIGINT, SIG_DFL);
+  std::signal(signal, SIG_DFL);
 }
 
 int main(int argc, char** argv) {
   CLI::App app{"drawhost: the drawing host. Loads the plug-in modules of its plug-in folder and runs a command."};
+  app.name("drawhost");
   app.require_subcommand(1);
+  app.set_version_flag("--version", "drawhost " DRAWHOST_VERSION);
   // Options of drawhost itself may also stand after the command.
   app.fallthrough();
   Options options;
@@ -76,28 +111,58 @@ int main(int argc, char** argv) {
   CLI::App* plugins = app.add_subcommand("plugins", "List every loaded plug-in module with what it registered");
   CLI::App* convertCommand = app.add_subcommand(
       "convert",
-      "Convert drawings: `convert plan.svg plan.dxf` writes one file; `convert a.svg b.svg [FOLDER/]` writes a.dxf "
-      "and b.dxf beside their drawings or into FOLDER. Each file is written in the format its extension names "
-      "(svg, or a plug-in's: see drawhost plugins).");
+      "Convert drawings: `convert plan.svg plan.dxf` writes plan.dxf; `convert --to dxf a.svg b.svg [FOLDER/]` writes "
+      "a.dxf and b.dxf beside their drawings or into FOLDER. Each file is written in the format its extension names "
+      "(svg, or a plug-in's: see drawhost plugins). Drawings are never written over.");
   std::vector<std::string> files;
-  convertCommand->add_option("FILES", files, "The drawings to read (svg, svgz), then optionally the output file or folder")
+  convertCommand->add_option("FILES", files,
+                              "DRAWING OUTPUT, or DRAWING... [FOLDER] with --to: the drawings to read (svg, svgz) "
+                              "and where their outputs go")
       ->required();
   std::string toExtension;
-  convertCommand->add_option("--to", toExtension, "The format of outputs named after their drawings (default: dxf)")
+  convertCommand->add_option("--to", toExtension, "The format of outputs named after their drawings (dxf, svg, ...)")
       ->type_name("EXT");
   drawhost::ConvertSettings convertSettings;
   bool exportOutput = false;
   convertCommand->add_flag("--export", exportOutput, "Write through a plug-in format as Export does (default: as Save As)");
-  convertCommand->add_flag("--force", convertSettings.force, "Replace output files that exist already");
+  convertCommand->add_flag("--force", convertSettings.force,
+                           "Replace output files that exist already (never a drawing being read, a folder or a device)");
   convertCommand->add_flag("-q,--quiet", convertSettings.quiet, "Say nothing about files written whole");
+  CLI::App* helpCommand = app.add_subcommand("help", "Describe drawhost, or one of its commands");
+  std::string helpTopic;
+  helpCommand->add_option("COMMAND", helpTopic, "The command to describe");
+
+  if (const int command = commandIndex(argc, argv); command > 0) {
+    const std::string_view word = argv[command];
+    if (std::find(std::begin(kCommands), std::end(kCommands), word) == std::end(kCommands)) {
+      std::cerr << "drawhost: unknown command \"" << word << "\" (the commands are plugins, convert and help; see "
+                << "drawhost --help)\n";
+      return kExitUsage;
+    }
+  }
 
   try {
-    app.parse(argc, argv);
+    std::vector<std::string> arguments = commandFirst(argc, argv);
+    app.parse(arguments);
   } catch (const CLI::CallForHelp& help) {
     return app.exit(help);
+  } catch (const CLI::CallForVersion& version) {
+    return app.exit(version);
   } catch (const CLI::ParseError& error) {
     app.exit(error);
     return kExitUsage;
+  }
+  if (*helpCommand) {
+    if (helpTopic.empty()) {
+      // App::help would describe the command that was given, help itself.
+      std::cout << app.get_formatter()->make_help(&app, "drawhost", CLI::AppFormatMode::Normal);
+    } else if (std::find(std::begin(kCommands), std::end(kCommands), helpTopic) == std::end(kCommands)) {
+      std::cerr << "drawhost: help: unknown command \"" << helpTopic << "\" (the commands are plugins, convert and help)\n";
+      return kExitUsage;
+    } else {
+      std::cout << app.get_subcommand(helpTopic)->help("drawhost");
+    }
+    return kExitOk;
   }
 
   std::unique_ptr<std::FILE, FileCloser> journalFile;
@@ -120,7 +185,7 @@ int main(int argc, char** argv) {
     convertSettings.kind = exportOutput ? drawhost::SaveKind::EXPORT : drawhost::SaveKind::SAVE_AS;
   }
 
-  std::signal(SIGINT, pressEscape);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, pressEscape);
   host::Host host;
   host.journal().setSink(journalFile.get());
   host.setUnloadIdle(options.unloadIdle);

@@ -68,6 +68,8 @@ enum class GroupCode : int16_t {
   HATCH_LOOP_COUNT = 91,
   /// A HATCH polyline loop's vertex count.
   HATCH_VERTEX_COUNT = 93,
+  /// A subclass marker: the name of the record class whose groups follow (AcDbEntity, AcDbHatch).
+  SUBCLASS_MARKER = 100,
 };
 
 }  // namespace converter

@@ -11,6 +11,10 @@ namespace {
 using enum GroupCode;
 
 constexpr std::string_view kHatch = "HATCH";
+/// The subclass markers that readers of hatches look for (ezdxf cannot load a HATCH without them): the common
+/// entity groups follow the first, the hatch's own groups the second.
+constexpr std::string_view kEntitySubclass = "AcDbEntity";
+constexpr std::string_view kHatchSubclass = "AcDbHatch";
 /// Integers inside HATCH records stand right-aligned in six columns.
 constexpr int kHatchIntegerWidth = 6;
 
@@ -82,8 +86,10 @@ constexpr std::string_view kHatchTrailer =
 
 void beginHatch(DxfRecordWriter& writer, int16_t color, std::string_view layer) {
   writer.writeGroup(ENTITY_TYPE, kHatch);
+  writer.writeGroup(SUBCLASS_MARKER, kEntitySubclass);
   writer.writeLayerLine(layer);
   if (color != kNoColor) writer.writeInteger(COLOR_NUMBER, color);
+  writer.writeGroup(SUBCLASS_MARKER, kHatchSubclass);
 }
 
 void writeHatchInteger(DxfRecordWriter& writer, GroupCode code, int64_t value) {

@@ -1,6 +1,8 @@
 #pragma once
 // Solid fills as HATCH entities: of one polyline, of one circle, and of a compound path's several boundary
-// loops. The records keep the spacing that the readers of the converter's files have always been given.
+// loops. The records keep the spacing that the readers of the converter's files have always been given, and
+// carry the subclass markers (AcDbEntity before the layer, AcDbHatch before the elevation point) in the places
+// where readers of hatches expect them.
 
 #include <cstdint>
 #include <span>

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "converter/export/UnicodeEscapes.h"
+
 namespace converter {
 namespace {
 
@@ -59,7 +61,10 @@ std::string convertTextLine(std::string_view line, DxfCharacterSet characterSet)
   size_t position = 0;
   while (position < line.size()) {
     auto byte = static_cast<unsigned char>(line[position]);
-    size_t length = isLeadByte(byte, characterSet) ? 2 : 1;
+    // A character written as "\U+XXXX" is one unit too: cut whole or not at all.
+    size_t length = isLeadByte(byte, characterSet) ? 2
+                    : startsWithUnicodeEscape(line.substr(position)) ? kUnicodeEscapeLength
+                                                                      : 1;
     if (position + length > line.size()) break;  // a lead byte whose second byte was cut off
     std::string_view character = line.substr(position, length);
     position += length;

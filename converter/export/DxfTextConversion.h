@@ -34,8 +34,8 @@ inline constexpr size_t kDxfTextLimit = 255;
 /// The TEXT string of a line's bytes: up to the first zero byte or carriage return, bytes below 32 dropped,
 /// the set's diameter, degree, plus-minus and percent signs replaced by %%c, %%d, %%p and %%%, everything else
 /// copied. In a native set a double-byte character is one unit: it is replaced or copied whole, and a lead
-/// byte without its second byte is dropped. The result holds at most kDxfTextLimit bytes and is cut only
-/// between characters and sequences.
+/// byte without its second byte is dropped. An escape "\U+XXXX" (UnicodeEscapes.h) is one unit too. The
+/// result holds at most kDxfTextLimit bytes and is cut only between characters and sequences.
 [[nodiscard]] std::string convertTextLine(std::string_view line, DxfCharacterSet characterSet);
 
 }  // namespace converter

@@ -11,6 +11,7 @@
 #include "converter/export/DxfCoordinates.h"
 #include "converter/export/DxfEntities.h"
 #include "converter/export/DxfTextConversion.h"
+#include "converter/export/UnicodeEscapes.h"
 #include "host/sdk/ErrorCodes.h"
 #include "host/sdk/FontSuite.h"
 #include "host/sdk/HardSoftSuite.h"
@@ -105,6 +106,18 @@ ExportPoint startPoint(const plugin::GlyphRun& run, const HostRealMatrix& matrix
   return {hard.h, hard.v};
 }
 
+/// The run's characters as written into the file: in the system code page, with each character it lacks
+/// as "\U+XXXX" instead of the host's "?", so that text outside the code page is not lost.
+std::string fileText(const plugin::GlyphRun& run, std::string codePageText) {
+  if (codePageText.find('?') == std::string::npos) return codePageText;
+  std::string buffer(kRunTextCapacity * 3, '\0');
+  int32_t length = 0;
+  check(heldSuite<AteGlyphRunSuite>().getContentsUtf8(run.get(), buffer.data(), static_cast<int32_t>(buffer.size()),
+                                                      &length));
+  buffer.resize(buffer.find('\0'));
+  return toCodePageWithEscapes(buffer, platform::systemCodePage());
+}
+
 /// What one line becomes.
 struct LineText {
   std::string bytes;
@@ -132,7 +145,7 @@ std::optional<LineText> collectLine(const plugin::TextLine& line, const HostReal
       }
     }
     std::string text = runText(run);
-    collected->bytes += text;
+    collected->bytes += fileText(run, text);
 
     std::optional<FontHandle> font = features.font();
     if (!font) continue;  // a run without a font has no measure

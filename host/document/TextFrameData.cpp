@@ -152,9 +152,7 @@ platform::Result<void> validateTextFrame(const TextFrameData& frame) {
         paragraph.justification != Justification::RIGHT) {
       return badParameter("unknown paragraph justification");
     }
-    if (paragraph.leading && (!std::isfinite(*paragraph.leading) || *paragraph.leading < 0)) {
-      return badParameter("the leading must be finite and 0 or more");
-    }
+    if (paragraph.leading && !std::isfinite(*paragraph.leading)) return badParameter("the leading must be finite");
     for (const TextRun& run : paragraph.runs) {
       if (run.text.find('\r') != std::string::npos) return badParameter("a text run holds a paragraph separator");
       if (platform::Result<void> features = validateCharacterFeatures(run.features); !features) return features;

@@ -110,7 +110,8 @@ struct TextRun {
 struct Paragraph {
   /// Horizontal placement of the paragraph's lines.
   Justification justification = Justification::LEFT;
-  /// Distance from the previous baseline to each line's baseline, points; nullopt for auto leading
+  /// Distance from the previous baseline down to each line's baseline, points (negative: the line stands
+  /// above the previous one, as drawings written line by line have it); nullopt for auto leading
   /// (kAutoLeadingFactor times the line's largest size).
   std::optional<HostReal> leading{};
   /// The runs in order.
@@ -188,7 +189,7 @@ struct DecodedCharacter {
 [[nodiscard]] platform::Result<void> validateCharacterFeatures(const CharacterFeatures& features);
 
 /// Checks a frame: a known kind, a finite matrix, for area text a finite area with left <= right and
-/// bottom <= top, leadings finite and 0 or more, runs free of '\r' and with valid features.
+/// bottom <= top, leadings finite, runs free of '\r' and with valid features.
 /// Refused with HOST_BAD_PARAMETER.
 [[nodiscard]] platform::Result<void> validateTextFrame(const TextFrameData& frame);
 

@@ -1,6 +1,8 @@
 #include "host/svg/PathStyleMapping.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace host::svg {
@@ -19,12 +21,19 @@ PathStyle toPathStyle(const SvgStyle& style, const ResolvedPaint& fill, const Re
 
   StrokeStyle& line = result.stroke;
   line.width = static_cast<HostReal>(style.strokeWidth * scale);
+  if (!std::isfinite(line.width)) {
+    // Beyond the host's range (a float): the path is kept, its stroke is not.
+    diagnostics.report(SvgDiagnosticCode::INVALID_VALUE, "stroke-width",
+                       "a stroke width too large for the host; the path is drawn without its stroke");
+    line.width = 0;
+  }
   // A zero width draws no stroke in SVG.
   line.paint = stroke.paint && style.strokeOpacity > 0 && line.width > 0;
   line.color = toThreeColor(stroke.color);
   line.cap = style.lineCap;
   line.join = style.lineJoin;
-  line.miterLimit = static_cast<HostReal>(style.miterLimit);
+  // A limit beyond the host's range is as good as the largest one it holds: every corner is mitred.
+  line.miterLimit = static_cast<HostReal>(std::min(style.miterLimit, double{std::numeric_limits<HostReal>::max()}));
 
   if (!style.dashArray.empty()) {
     std::vector<double> lengths = style.dashArray;

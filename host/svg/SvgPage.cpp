@@ -27,21 +27,40 @@ std::optional<ViewBox> parseViewBox(std::string_view text) {
   return ViewBox{(*numbers)[0], (*numbers)[1], (*numbers)[2], (*numbers)[3]};
 }
 
-// A page dimension in pixels; an error message for anything but a positive absolute length.
-std::optional<double> pageLength(std::string_view name, std::string_view text, std::string& message) {
+/// A page dimension as written: an absolute length in pixels, or a percentage of the viewBox's dimension.
+struct PageLength {
+  double value = 0;
+  bool percent = false;
+};
+
+bool usablePageSize(double pixels) { return pixels > 0 && pixels * kPointsPerPixel <= kMaxPagePoints; }
+
+std::string notUsable(std::string_view name, std::string_view text) {
+  return "the page " + std::string(name) + " \"" + std::string(text) + "\" is not a usable page size";
+}
+
+// A page dimension; an error message for anything but a positive absolute length or percentage.
+std::optional<PageLength> pageLength(std::string_view name, std::string_view text, std::string& message) {
   std::optional<Length> length = parseLength(text);
+  if (length && length->unit == LengthUnit::PERCENT) {
+    if (!(length->value > 0) || !std::isfinite(length->value)) {
+      message = notUsable(name, text);
+      return std::nullopt;
+    }
+    return PageLength{length->value, true};
+  }
   std::optional<double> pixels = length ? pixelsPerUnit(length->unit) : std::nullopt;
   if (!pixels) {
     message = "the page " + std::string(name) + " \"" + std::string(text) +
-              "\" needs a number with an absolute unit (px, pt, pc, mm, cm, in) or none";
+              "\" needs a number with an absolute unit (px, pt, pc, mm, cm, in, or %) or none";
     return std::nullopt;
   }
   const double value = length->value * *pixels;
-  if (!(value > 0) || value * kPointsPerPixel > kMaxPagePoints) {
-    message = "the page " + std::string(name) + " \"" + std::string(text) + "\" is not a usable page size";
+  if (!usablePageSize(value)) {
+    message = notUsable(name, text);
     return std::nullopt;
   }
-  return value;
+  return PageLength{value, false};
 }
 
 struct AspectRatio {
@@ -117,23 +136,38 @@ PageLayoutResult layOutPage(const PageAttributes& attributes) {
     }
   }
 
-  std::optional<double> width;
-  std::optional<double> height;
+  std::optional<PageLength> writtenWidth;
+  std::optional<PageLength> writtenHeight;
   std::string message;
   if (attributes.width) {
-    width = pageLength("width", *attributes.width, message);
-    if (!width) {
+    writtenWidth = pageLength("width", *attributes.width, message);
+    if (!writtenWidth) {
       result.problem = PageProblem{PageAttribute::WIDTH, message};
       return result;
     }
   }
   if (attributes.height) {
-    height = pageLength("height", *attributes.height, message);
-    if (!height) {
+    writtenHeight = pageLength("height", *attributes.height, message);
+    if (!writtenHeight) {
       result.problem = PageProblem{PageAttribute::HEIGHT, message};
       return result;
     }
   }
+  // A percentage is of the viewBox's dimension, as browsers and editors size a drawing that stands alone;
+  // without a viewBox it counts as not given.
+  const auto resolve = [&](const std::optional<PageLength>& written, double viewBoxSize, PageAttribute attribute,
+                           std::string_view name, std::string_view text) -> std::optional<double> {
+    if (!written || !written->percent) return written ? std::optional(written->value) : std::nullopt;
+    if (!viewBox) return std::nullopt;
+    const double pixels = written->value * viewBoxSize / 100;
+    if (!usablePageSize(pixels)) result.problem = PageProblem{attribute, notUsable(name, text)};
+    return pixels;
+  };
+  std::optional<double> width = resolve(writtenWidth, viewBox ? viewBox->width : 0, PageAttribute::WIDTH, "width",
+                                        attributes.width.value_or(""));
+  std::optional<double> height = resolve(writtenHeight, viewBox ? viewBox->height : 0, PageAttribute::HEIGHT,
+                                         "height", attributes.height.value_or(""));
+  if (result.problem) return result;
   const PageSetupRecord defaults = defaultPageSetup();
   const double defaultWidth = (defaults.paper.right - defaults.paper.left) / kPointsPerPixel;
   const double defaultHeight = (defaults.paper.bottom - defaults.paper.top) / kPointsPerPixel;
@@ -150,6 +184,14 @@ PageLayoutResult layOutPage(const PageAttributes& attributes) {
   }
   const double pixelWidth = width.value_or(defaultWidth);
   const double pixelHeight = height.value_or(defaultHeight);
+  // A size taken from the viewBox needs the same check as one written out.
+  if (!usablePageSize(pixelWidth) || !usablePageSize(pixelHeight)) {
+    const bool wide = !usablePageSize(pixelWidth);
+    result.problem = PageProblem{wide ? PageAttribute::WIDTH : PageAttribute::HEIGHT,
+                                 std::string("the page ") + (wide ? "width" : "height") +
+                                     " that the viewBox gives is not a usable page size"};
+    return result;
+  }
 
   const auto wholePoints = [](double pixels) {
     return static_cast<std::int32_t>(std::max(1.0, std::round(pixels * kPointsPerPixel)));
@@ -166,7 +208,8 @@ PageLayoutResult layOutPage(const PageAttributes& attributes) {
     layout.viewportWidth = pixelWidth;
     layout.viewportHeight = pixelHeight;
   }
-  const TransformMatrix flip{1, 0, 0, -1, 0, static_cast<double>(layout.record.paper.bottom)};
+  // The exact height, not the record's whole points: every y of the drawing keeps its place.
+  const TransformMatrix flip{1, 0, 0, -1, 0, pixelHeight * kPointsPerPixel};
   layout.userToArtwork = flip * scalingMatrix(kPointsPerPixel, kPointsPerPixel) * userToPixels;
   return result;
 }

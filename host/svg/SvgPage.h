@@ -1,8 +1,8 @@
 #pragma once
 // The page of an SVG document: its size from the root's width and height (or its viewBox), the viewBox
 // mapping with preserveAspectRatio, and the one matrix that takes root user space to artwork points with
-// y upwards. The page record holds whole points, and y is flipped with that recorded height, so the top-left
-// corner of the SVG page stays the top-left corner of the host page.
+// y upwards. The page record holds whole points; y is flipped with the exact page height, so that every point
+// keeps its distance from the page's bottom edge, the page origin.
 
 #include <optional>
 #include <string>
@@ -50,9 +50,10 @@ struct PageProblem {
   std::string message;
 };
 
-/// The layout, or the problem with width or height: a percentage, an unknown unit, a size that is not
-/// positive or that exceeds what a page record holds. Without width and height the viewBox gives the size in
-/// pixels; without either, the host's default page is used with user units in pixels.
+/// The layout, or the problem with width or height: an unknown unit, a size that is not positive or that
+/// exceeds what a page record holds. A percentage is of the viewBox's dimension (100 % is the viewBox's size)
+/// and counts as not given without a viewBox. Without width and height the viewBox gives the size in pixels;
+/// without either, the host's default page is used with user units in pixels.
 struct PageLayoutResult {
   /// The layout, when there is no problem.
   PageLayout layout;

@@ -64,7 +64,12 @@ platform::Result<SvgReadResult> readSvgBytes(std::string bytes, std::string_view
   if (platform::Result<void> set = document->setPageSetup(layout.layout.record); !set) return set.error();
   if (platform::Result<void> set = document->setPageOrigin(kDefaultPageOrigin); !set) return set.error();
   SvgTreeReader reader(*document, diagnostics, locator, layout.layout, root);
-  if (platform::Result<void> read = reader.readRoot(); !read) return read.error();
+  if (platform::Result<void> read = reader.readRoot(); !read) {
+    // A refusal from deep inside (a value the document refuses) names at least the file.
+    platform::Error error = read.error();
+    if (error.where.empty()) error.where = std::string(sourceName);
+    return error;
+  }
   return SvgReadResult{std::move(document), diagnostics.take()};
 }
 

@@ -249,6 +249,12 @@ platform::Result<Art*> SvgTextReader::read(const pugi::xml_node& text, const Ele
     firstLine = false;
     frame.story.paragraphs.push_back(std::move(paragraph));
   }
+  // A position or size beyond the host's range (a float) cannot be laid out: left out, as such a path is.
+  if (!validateTextFrame(frame)) {
+    diagnostics.report(SvgDiagnosticCode::INVALID_VALUE, "text",
+                       "a text has a position or size too large for the host; it is left out");
+    return static_cast<Art*>(nullptr);
+  }
 
   platform::Result<Art*> art = document.newArt(ArtType::TEXT_FRAME, PaintOrder::PLACE_INSIDE_ON_TOP, &container);
   if (!art) return art;

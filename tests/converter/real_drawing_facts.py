@@ -11,6 +11,7 @@ Prints "file=PATH" for each file, then one "key=value" line per fact:
   used     (dxf) "|"-separated layers that entities stand on
   audit    (dxf) the number of errors ezdxf's audit found
   longest  (dxf) the largest vertex count of one POLYLINE
+  hatches  (dxf) HATCH entities whose boundary ezdxf read, blocks expanded
   error    what went wrong when the file could not be read
 """
 
@@ -88,6 +89,7 @@ def dxf_facts(path):
     texts = 0
     used = set()
     longest = 0
+    hatches = 0
     for entity in disassemble.recursive_decompose(document.modelspace()):
         kind = entity.dxftype()
         if kind in ("LINE", "ARC", "CIRCLE", "POLYLINE", "LWPOLYLINE"):
@@ -96,6 +98,9 @@ def dxf_facts(path):
                 longest = max(longest, len(entity.vertices))
         elif kind == "TEXT":
             texts += 1
+        elif kind == "HATCH":
+            hatches += len(entity.paths) > 0
+            continue
         else:
             continue
         used.add(entity.dxf.layer)
@@ -111,6 +116,7 @@ def dxf_facts(path):
     print("used=" + "|".join(sorted(used)))
     print(f"audit={len(auditor.errors)}")
     print(f"longest={longest}")
+    print(f"hatches={hatches}")
 
 
 def main():

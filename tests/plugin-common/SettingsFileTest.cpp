@@ -1,6 +1,7 @@
 #include "plugin-common/SettingsFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstddef>
 #include <cstring>
@@ -284,6 +285,36 @@ TEST_F(ConverterSettingsFile, MissingFileKeepsTheDefaults) {
   readConverterSettings(settings);
   EXPECT_EQ(settings.options.kelmot, 9);
   EXPECT_EQ(std::filesystem::exists(settingsPath()), false) << "the reader never writes the file";
+}
+
+// What stands in the settings file's place but is no settings file is not read: start-up neither fails, nor
+// waits for a writer, nor reads gigabytes; every setting keeps its default.
+TEST_F(ConverterSettingsFile, AFolderFifoOrHugeFileInItsPlaceKeepsTheDefaults) {
+  std::filesystem::create_directories(settingsPath().parent_path());
+  const auto folder = [](const std::filesystem::path& path) { std::filesystem::create_directory(path); };
+  const auto fifo = [](const std::filesystem::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); };
+  const auto huge = [](const std::filesystem::path& path) {
+    writeText(path, "kelmot = 1\r\n");
+    std::filesystem::resize_file(path, 2 * static_cast<std::uintmax_t>(kMaxSettingsFileSize));
+  };
+  const auto linkToFifo = [this, fifo](const std::filesystem::path& path) {
+    fifo(documents.path() / "pipe");
+    std::filesystem::create_symlink(documents.path() / "pipe", path);
+  };
+  const ConverterSettings defaults = defaultConverterSettings();
+  for (const auto& replace : {+folder, +fifo, +huge}) {
+    replace(settingsPath());
+    ConverterSettings settings = defaultConverterSettings();
+    readConverterSettings(settings);
+    EXPECT_EQ(settings.options.kelmot, 0);
+    EXPECT_EQ(formatSettings(converterSettingsKeys(), &settings),
+              formatSettings(converterSettingsKeys(), &defaults));
+    std::filesystem::remove_all(settingsPath());
+  }
+  linkToFifo(settingsPath());
+  ConverterSettings settings = defaultConverterSettings();
+  readConverterSettings(settings);
+  EXPECT_EQ(settings.options.kelmot, 0);
 }
 
 TEST_F(ConverterSettingsFile, ReadsAHandWrittenFile) {

@@ -2,11 +2,14 @@
 // file and the place, writing nothing.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "host/document/Document.h"
 #include "host/svg/SvgReader.h"
@@ -126,10 +129,18 @@ TEST_F(ConvertTest, WritesDxfThroughTheConverterAndCatchesWhatItCouldNotWrite) {
   fs::create_directory(blocked);
   ProgramRun failed = drawhost("convert " EXAMPLES "/bracket.svg " + blocked.string());
   EXPECT_EQ(failed.status, 1) << failed.output;
-  EXPECT_NE(failed.output.find(blocked.string() + ": not written: Drawing Interchange(DXF) could not write it"),
-            std::string::npos)
+  EXPECT_NE(failed.output.find(blocked.string() + ": is a folder, not a drawing; not replaced"), std::string::npos)
       << failed.output;
   EXPECT_TRUE(fs::is_directory(blocked));
+
+  // Why a write failed is said in words.
+  fs::path nowhere = folder / "missing" / "bracket.dxf";
+  ProgramRun lost = drawhost("convert " EXAMPLES "/bracket.svg " + nowhere.string());
+  EXPECT_EQ(lost.status, 1) << lost.output;
+  EXPECT_NE(lost.output.find(nowhere.string() + ": not written: Drawing Interchange(DXF) could not write it (the folder " +
+                             (folder / "missing").string() + " does not exist)"),
+            std::string::npos)
+      << lost.output;
 }
 
 }  // namespace
@@ -146,7 +157,7 @@ fs::path exampleCopy(const fs::path& folder, const std::string& name) {
 TEST_F(ConvertTest, NamesOutputsAfterTheirDrawingsBesideThemOrInAFolder) {
   fs::path first = exampleCopy(folder, "first.svg");
   fs::path second = exampleCopy(folder, "second.svg");
-  ProgramRun beside = drawhost("convert " + first.string() + " " + second.string());
+  ProgramRun beside = drawhost("convert --to dxf " + first.string() + " " + second.string());
   EXPECT_EQ(beside.status, 0) << beside.output;
   EXPECT_TRUE(fs::exists(folder / "first.dxf"));
   EXPECT_TRUE(fs::exists(folder / "second.dxf"));
@@ -183,14 +194,148 @@ TEST_F(ConvertTest, LeavesAnExistingOutputAloneUnlessForced) {
 
 TEST_F(ConvertTest, OneFailedDrawingFailsTheRunButNotTheOthers) {
   fs::path good = exampleCopy(folder, "good.svg");
-  ProgramRun run = drawhost("convert " + good.string() + " " SVG_FIXTURES "/malformed-not-xml.svg " + folder.string() + "/");
+  ProgramRun run =
+      drawhost("convert --to dxf " + good.string() + " " SVG_FIXTURES "/malformed-not-xml.svg " + folder.string() + "/");
   EXPECT_EQ(run.status, 1) << run.output;
   EXPECT_TRUE(fs::exists(folder / "good.dxf"));
   EXPECT_FALSE(fs::exists(folder / "malformed-not-xml.dxf"));
 
-  ProgramRun clash = drawhost("convert " + good.string() + " " + good.string());
+  ProgramRun clash = drawhost("convert --to dxf " + good.string() + " " + good.string());
   EXPECT_EQ(clash.status, 2);
   EXPECT_NE(clash.output.find("two drawings would be written to the same file"), std::string::npos) << clash.output;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConvertTest, TwoDrawingsAreAlwaysADrawingAndItsOutputAndNoDrawingIsWrittenOver) {
+  fs::path plan = exampleCopy(folder, "plan.svg");
+  fs::path other = exampleCopy(folder, "other.svg");
+  const std::string original = platform::test::readText(plan);
+  // An existing second drawing is the output, not a second input: left alone without --force, replaced with it.
+  ProgramRun kept = drawhost("convert " + plan.string() + " " + other.string());
+  EXPECT_EQ(kept.status, 1) << kept.output;
+  EXPECT_NE(kept.output.find(other.string() + ": exists; not replaced"), std::string::npos) << kept.output;
+  EXPECT_FALSE(fs::exists(folder / "plan.dxf"));
+  ProgramRun replaced = drawhost("convert --force " + plan.string() + " " + other.string());
+  EXPECT_EQ(replaced.status, 0) << replaced.output;
+  EXPECT_TRUE(replaced.output.starts_with(plan.string() + " -> " + other.string() + ": ")) << replaced.output;
+
+  // A drawing of the run is never an output: not by its name, not through a link, not with --force.
+  fs::create_symlink(plan, folder / "alias.svg");
+  const std::string refusals[] = {
+      "convert --force --to svg " + plan.string(),
+      "convert --force " + plan.string() + " " + plan.string(),
+      "convert --force " + plan.string() + " " + (folder / "alias.svg").string(),
+      "convert --force --to svg " + plan.string() + " " + other.string() + " " + folder.string() + "/",
+  };
+  for (const std::string& arguments : refusals) {
+    ProgramRun refused = drawhost(arguments);
+    EXPECT_EQ(refused.status, 2) << arguments << "\n" << refused.output;
+    EXPECT_NE(refused.output.find("drawings are never written over"), std::string::npos) << arguments << "\n"
+                                                                                         << refused.output;
+  }
+  EXPECT_EQ(platform::test::readText(plan), original);
+  EXPECT_TRUE(fs::is_symlink(folder / "alias.svg"));
+}
+
+TEST_F(ConvertTest, CommandLinesThatNameNoOutputAreUsageErrors) {
+  fs::path plan = exampleCopy(folder, "plan.svg");
+  struct Case {
+    std::string arguments;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"convert " + plan.string(), "name the output"},
+      {"convert " + plan.string() + " " + plan.string() + " " + plan.string(), "several drawings need --to EXT"},
+      {"convert " + plan.string() + " ''", "an empty file name"},
+  };
+  for (const Case& usage : cases) {
+    ProgramRun run = drawhost(usage.arguments);
+    EXPECT_EQ(run.status, 2) << usage.arguments << "\n" << run.output;
+    EXPECT_NE(run.output.find(usage.message), std::string::npos) << usage.arguments << "\n" << run.output;
+  }
+  // One drawing with --to, or into a folder, is written beside it or there.
+  ProgramRun beside = drawhost("convert --to dxf " + plan.string());
+  EXPECT_EQ(beside.status, 0) << beside.output;
+  EXPECT_TRUE(fs::exists(folder / "plan.dxf"));
+}
+
+TEST_F(ConvertTest, ForceReplacesOnlyDrawingsAndKeepsLinks) {
+  fs::path plan = exampleCopy(folder, "plan.svg");
+  const fs::path fifo = folder / "pipe.dxf";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directory(folder / "folder.dxf");
+  fs::create_symlink(fifo, folder / "to-pipe.dxf");
+  fs::create_symlink(folder / "folder.dxf", folder / "to-folder.dxf");
+  struct Case {
+    fs::path output;
+    const char* message;
+  };
+  const Case cases[] = {
+      {fifo, "is a FIFO, not a drawing; not replaced"},
+      {folder / "folder.dxf", "is a folder, not a drawing; not replaced"},
+      {folder / "to-pipe.dxf", "which is a FIFO, not a drawing; not replaced"},
+      {folder / "to-folder.dxf", "which is a folder, not a drawing; not replaced"},
+  };
+  for (const Case& refused : cases) {
+    ProgramRun run = drawhost("convert --force " + plan.string() + " " + refused.output.string());
+    EXPECT_EQ(run.status, 1) << refused.output << "\n" << run.output;
+    EXPECT_NE(run.output.find(refused.output.string() + ": "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(refused.message), std::string::npos) << run.output;
+  }
+  EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
+  EXPECT_TRUE(fs::is_symlink(folder / "to-pipe.dxf"));
+  EXPECT_TRUE(fs::is_directory(folder / "folder.dxf"));
+
+  // A private device node (a copy of /dev/null) stays one; only root can make it.
+  const fs::path device = folder / "device.dxf";
+  if (::mknod(device.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0) {
+    ProgramRun run = drawhost("convert --force " + plan.string() + " " + device.string());
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find(device.string() + ": is a device, not a drawing; not replaced"), std::string::npos)
+        << run.output;
+    EXPECT_EQ(fs::status(device).type(), fs::file_type::character);
+  }
+
+  // A link to a drawing replaces the drawing and stays a link.
+  platform::test::writeText(folder / "real.dxf", "old\n");
+  fs::create_symlink(folder / "real.dxf", folder / "link.dxf");
+  ProgramRun linked = drawhost("convert --force " + plan.string() + " " + (folder / "link.dxf").string());
+  EXPECT_EQ(linked.status, 0) << linked.output;
+  EXPECT_TRUE(fs::is_symlink(folder / "link.dxf"));
+  EXPECT_GT(fs::file_size(folder / "real.dxf"), 1000u);
+}
+
+TEST_F(ConvertTest, RefusesAnOutputPathThePluginCannotHold) {
+  std::string deep = folder.string();
+  while (deep.size() < 1100) deep += "/d";
+  ProgramRun run = drawhost("convert " EXAMPLES "/bracket.svg " + deep + "/bracket.dxf");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("not written: the path is too long for Drawing Interchange(DXF)"), std::string::npos)
+      << run.output;
+}
+
+// Ctrl+C, SIGTERM and SIGHUP cancel a conversion, in its reading as in its writing, and leave nothing behind.
+TEST_F(ConvertTest, SignalsCancelAndLeaveNoFileBeside) {
+  fs::path large = folder / "large.svg";
+  {
+    std::ofstream svg(large);
+    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1000\" height=\"1000\">\n";
+    for (int index = 0; index < 150000; ++index) svg << "<path d=\"M " << index % 900 << " 0 L 10 10 L 20 5\" stroke=\"red\"/>\n";
+    svg << "</svg>\n";
+  }
+  for (const char* signal : {"INT", "TERM", "HUP"}) {
+    const fs::path output = folder / "large.dxf";
+    ProgramRun run = platform::test::runCommand("(" DRAWHOST_PROGRAM " convert -q '" + large.string() + "' '" +
+                                                output.string() + "' 2>&1 & pid=$!; sleep 0.3; kill -" + signal +
+                                                " $pid; wait $pid)");
+    EXPECT_EQ(run.status, 1) << signal << "\n" << run.output;
+    EXPECT_NE(run.output.find(output.string() + ": cancelled; not written"), std::string::npos) << signal << "\n"
+                                                                                                  << run.output;
+    EXPECT_EQ(platform::test::entryNames(folder), std::vector<std::string>{"large.svg"}) << signal;
+  }
 }
 
 }  // namespace

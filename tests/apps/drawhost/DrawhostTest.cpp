@@ -47,6 +47,8 @@ TEST(Drawhost, FailuresSayWhatAndExitNonZero) {
       {"--plugin-dir " BROKEN_PLUGIN_DIR " plugins", 1, "NoEntryModule.so: the module has no PluginMain"},
       {"--answer /OK --plugin-dir " FRAME_TEST_PLUGIN_DIR " plugins", 2, "names no dialog"},
       {"--no-such-option plugins", 2, "no-such-option"},
+      {"frobnicate --plugin-dir " FRAME_TEST_PLUGIN_DIR, 2, "unknown command \"frobnicate\""},
+      {"help frobnicate", 2, "help: unknown command \"frobnicate\""},
       {"", 2, "subcommand"},
   };
   for (const Case& failure : cases) {
@@ -70,6 +72,33 @@ TEST(Drawhost, UnusedAnswersAreReported) {
   EXPECT_NE(run.output.find("drawhost: warning: answer not used: Nothing/1\ndrawhost: warning: answer not used: Other\n"),
             std::string::npos)
       << run.output;
+}
+
+TEST(Drawhost, TellsItsVersionAndDescribesEachCommand) {
+  ProgramRun version = drawhost("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_TRUE(version.output.starts_with("drawhost ")) << version.output;
+
+  ProgramRun overview = drawhost("help");
+  EXPECT_EQ(overview.status, 0) << overview.output;
+  EXPECT_NE(overview.output.find("Usage: drawhost [OPTIONS] SUBCOMMAND"), std::string::npos) << overview.output;
+  EXPECT_NE(overview.output.find("convert"), std::string::npos) << overview.output;
+
+  ProgramRun convert = drawhost("help convert");
+  EXPECT_EQ(convert.status, 0) << convert.output;
+  EXPECT_NE(convert.output.find("Usage: drawhost convert [OPTIONS] FILES..."), std::string::npos) << convert.output;
+  EXPECT_NE(convert.output.find("--force"), std::string::npos) << convert.output;
+}
+
+TEST(Drawhost, OptionsMayStandBeforeOrAfterTheCommand) {
+  for (const char* arguments : {"--quiet --to dxf --unload-idle convert " SVG_FIXTURES "/no-such.svg",
+                                "convert " SVG_FIXTURES "/no-such.svg --unload-idle --quiet --to dxf"}) {
+    ProgramRun run = drawhost(arguments);
+    // Parsed alike: the drawing is missing, nothing about the options.
+    EXPECT_EQ(run.status, 1) << arguments << "\n" << run.output;
+    EXPECT_NE(run.output.find("drawhost: " SVG_FIXTURES "/no-such.svg: "), std::string::npos) << arguments << "\n"
+                                                                                            << run.output;
+  }
 }
 
 }  // namespace

@@ -12,14 +12,15 @@ namespace {
 
 using test::MemoryRecords;
 
-// The HATCH records keep the spacing that earlier files had; every byte is checked.
+// The HATCH records keep the spacing that earlier files had, with the subclass markers added; every byte is
+// checked.
 
 TEST(DxfHatches, PolylineBoundaryWithBulges) {
   MemoryRecords records;
   const std::vector<PolyVertex> vertices{{0, 0, 0}, {10, 0, 0.00009}, {10, 10, -0.5}};
   writeHatchPolyline(records.writer(), 5, vertices, true, "LAYER_1");
   EXPECT_EQ(records.text(),
-            "  0\r\nHATCH\r\n  8\r\nLAYER_1\r\n 62\r\n5\r\n"
+            "  0\r\nHATCH\r\n100\r\nAcDbEntity\r\n  8\r\nLAYER_1\r\n 62\r\n5\r\n100\r\nAcDbHatch\r\n"
             " 10\r\n0.0\r\n 20\r\n0.0\r\n 30\r\n0.0\r\n"
             " 210\r\n0.0\r\n 220\r\n0.0\r\n 230\r\n1.0\r\n"
             "  2\r\nSOLID\r\n 70\r\n     1\r\n 71\r\n     1\r\n 91\r\n     1\r\n 92\r\n     2\r\n 72\r\n     1\r\n"
@@ -41,7 +42,7 @@ TEST(DxfHatches, CircleBoundary) {
   records.context().unitFactor = 2;
   writeHatchCircle(records.writer(), 0, {1, 2}, 3, "");
   EXPECT_EQ(records.text(),
-            "  0\r\nHATCH\r\n  8\r\n0\r\n"
+            "  0\r\nHATCH\r\n100\r\nAcDbEntity\r\n  8\r\n0\r\n100\r\nAcDbHatch\r\n"
             "  10\r\n0.0\r\n20\r\n0.0\r\n30\r\n0.0\r\n"
             "  210\r\n0.0\r\n220\r\n0.0\r\n230\r\n1.0\r\n"
             "  2\r\nSOLID\r\n 70\r\n     1\r\n 71\r\n     1\r\n 91\r\n     1\r\n 92\r\n     1\r\n 93\r\n     1\r\n"
@@ -59,7 +60,7 @@ TEST(DxfHatches, CompoundPathWithACircleAndAPolylineLoop) {
   writeHatchPolylineLoop(records.writer(), square, false);
   endHatchCompound(records.writer());
   EXPECT_EQ(records.text(),
-            "  0\r\nHATCH\r\n  8\r\nFill\r\n 62\r\n250\r\n"
+            "  0\r\nHATCH\r\n100\r\nAcDbEntity\r\n  8\r\nFill\r\n 62\r\n250\r\n100\r\nAcDbHatch\r\n"
             "  10\r\n0.0\r\n  20\r\n0.0\r\n  30\r\n0.0\r\n"
             "   210\r\n0.0\r\n 220\r\n0.0\r\n 230\r\n1.0\r\n"
             "  2\r\nSOLID\r\n 70\r\n     1\r\n 71\r\n     1\r\n 91\r\n     2\r\n"

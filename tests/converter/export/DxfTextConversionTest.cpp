@@ -83,6 +83,10 @@ TEST(DxfTextConversion, LongLinesAreCutBetweenCharacters) {
   for (int count = 0; count < 200; ++count) kanji += "\x90\x7D";
   EXPECT_EQ(convertTextLine(kanji, DxfCharacterSet::JAPANESE_NATIVE).size(), 254u);
   EXPECT_EQ(convertTextLine(std::string(300, 'z'), DxfCharacterSet::APPLE_ASCII), std::string(kDxfTextLimit, 'z'));
+  // Nor is an escape of a character outside the code page: 36 escapes are 252 bytes, the 37th is left out.
+  std::string escapes;
+  for (int count = 0; count < 40; ++count) escapes += "\\U+65E5";
+  EXPECT_EQ(convertTextLine(escapes, DxfCharacterSet::JAPANESE_NATIVE), escapes.substr(0, 36 * 7));
 }
 
 }  // namespace

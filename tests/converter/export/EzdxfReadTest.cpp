@@ -1,5 +1,4 @@
 // The writer's files read by a peer: ezdxf loads them, audits them, and finds in them what was written.
-// (HATCH is left out: ezdxf 0.18 cannot load a HATCH without subclass markers, which release 12 files lack.)
 
 #include <gtest/gtest.h>
 
@@ -8,10 +7,12 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ExportTestSupport.h"
 #include "converter/export/DxfBlocks.h"
 #include "converter/export/DxfEntities.h"
+#include "converter/export/DxfHatches.h"
 #include "converter/export/DxfTableEntries.h"
 #include "converter/export/DxfWriter.h"
 
@@ -149,6 +150,45 @@ centre = (36 * k, -36 * k)
 for p in points:
     assert abs(((p.x - centre[0]) ** 2 + (p.y - centre[1]) ** 2) ** 0.5 - 36 * 2 ** 0.5 * k) < 1e-4
 assert near(points[0].x, 72 * k) and near(points[-1].x, 0)
+)";
+  auto [ok, printed] = readWithEzdxf(folder.path(), path, checks);
+  EXPECT_TRUE(ok) << printed;
+}
+
+// ezdxf 0.18 cannot load a HATCH without its subclass markers; with them it reads all three kinds of boundary.
+// (In a release 12 file it takes the common groups only from before the first marker, so it sees neither the
+// layer nor the colour; LibreCAD reads both.)
+TEST(EzdxfRead, HatchesOfAPolylineACircleAndACompoundPath) {
+  TemporaryFolder folder;
+  std::filesystem::path path = folder.path() / "hatches.dxf";
+  RecordingPasses passes;
+  passes.entities = [](DxfRecordWriter& writer) {
+    const std::vector<PolyVertex> triangle{{0, 0, 0}, {72, 0, kQuarterTurnBulge}, {72, 72, 0}};
+    writeHatchPolyline(writer, 1, triangle, true, "LAYER_1");
+    writeHatchCircle(writer, kNoColor, {36, 36}, 18, "LAYER_1");
+    beginHatchCompound(writer, 5, 2, "LAYER_1");
+    writeHatchCircleLoop(writer, {36, 36}, 9);
+    writeHatchPolylineLoop(writer, triangle, true);
+    endHatchCompound(writer);
+    return 0;
+  };
+  plugin::ConverterOptions options = plugin::defaultConverterOptions();
+  auto context = std::make_unique<ExportContext>();
+  platform::Result<void> written = writeDxf(*context, options, newDocument(), passes, path);
+  ASSERT_TRUE(written.ok()) << written.error().describe();
+
+  const std::string checks = R"(
+k = 0.35278
+polyline, circle, compound = list(msp)
+assert [h.dxftype() for h in (polyline, circle, compound)] == ["HATCH"] * 3
+(loop,) = polyline.paths
+assert loop.is_closed and [round(v[0] / k, 4) for v in loop.vertices] == [0, 72, 72]
+assert abs(loop.vertices[1][2] - 0.414214) < 1e-6, loop.vertices
+(ring,) = circle.paths
+(edge,) = ring.edges
+assert edge.type == ezdxf.entities.EdgeType.ARC and near(edge.radius, 18 * k) and near(edge.center.x, 36 * k)
+assert len(compound.paths) == 2 and near(compound.paths[0].edges[0].radius, 9 * k)
+assert len(compound.paths[1].vertices) == 3
 )";
   auto [ok, printed] = readWithEzdxf(folder.path(), path, checks);
   EXPECT_TRUE(ok) << printed;

@@ -83,7 +83,7 @@ TEST(Story, ValidationNamesBrokenFrames) {
       +[](TextFrameData& frame) { frame.story.paragraphs[0].runs[0].features.strokeWidth = -1; },
       +[](TextFrameData& frame) { frame.story.paragraphs[0].runs[0].features.fillColor = GrayColor{2}; },
       +[](TextFrameData& frame) { frame.story.paragraphs[0].runs[0].text = "a\rb"; },
-      +[](TextFrameData& frame) { frame.story.paragraphs[0].leading = HostReal(-3); },
+      +[](TextFrameData& frame) { frame.story.paragraphs[0].leading = std::numeric_limits<HostReal>::quiet_NaN(); },
       +[](TextFrameData& frame) { frame.story.paragraphs[0].justification = static_cast<Justification>(3); },
       +[](TextFrameData& frame) { frame.kind = static_cast<TextFrameKind>(2); },
       +[](TextFrameData& frame) { frame.matrix.ty = std::numeric_limits<HostReal>::infinity(); },

@@ -19,18 +19,18 @@ struct PageCase {
 
 TEST(SvgPage, LaysOutThePageAndFlipsUserSpace) {
   const PageCase cases[] = {
-      // 100 x 50 px is 75 x 37.5 pt, recorded as 75 x 38; y is flipped with the recorded height.
-      {"pixels without a unit", {"100", "50", {}, {}}, 75, 38, {100, 50}, {75, 0.5}},
-      {"explicit pixels", {"100px", "50px", {}, {}}, 75, 38, {0, 0}, {0, 38}},
+      // 100 x 50 px is 75 x 37.5 pt, recorded as 75 x 38; y is flipped with the exact height.
+      {"pixels without a unit", {"100", "50", {}, {}}, 75, 38, {100, 50}, {75, 0}},
+      {"explicit pixels", {"100px", "50px", {}, {}}, 75, 38, {0, 0}, {0, 37.5}},
       {"inches", {"1in", "2in", {}, {}}, 72, 144, {96, 0}, {72, 144}},
       {"points and picas", {"12pt", "1pc", {}, {}}, 12, 12, {16, 16}, {12, 0}},
-      {"centimetres", {"2cm", "1cm", {}, {}}, 57, 28, {0, 0}, {0, 28}},
+      {"centimetres", {"2cm", "1cm", {}, {}}, 57, 28, {0, 0}, {0, 28.3465}},
       {"A4 in millimetres with a viewBox in millimetres",
        {"210mm", "297mm", "0 0 210 297", {}},
        595,
        842,
        {210, 297},
-       {595.2756, 842 - 841.8898}},
+       {595.2756, 0}},
       {"viewBox offset", {"100pt", "100pt", "-50 -50 100 100", {}}, 100, 100, {0, 0}, {50, 50}},
       {"viewBox meets the viewport, centred", {"200", "100", "0 0 10 10", {}}, 150, 75, {0, 0}, {37.5, 75}},
       {"xMinYMin puts it at the left", {"200", "100", "0 0 10 10", "xMinYMin"}, 150, 75, {10, 0}, {75, 75}},
@@ -40,6 +40,10 @@ TEST(SvgPage, LaysOutThePageAndFlipsUserSpace) {
       {"size from the viewBox", {{}, {}, "0 0 40 20", {}}, 30, 15, {40, 20}, {30, 0}},
       {"missing height follows the viewBox's ratio", {"80", {}, "0 0 40 20", {}}, 60, 30, {40, 0}, {60, 30}},
       {"nothing given: the default page with pixels", {{}, {}, {}, {}}, 595, 842, {96, 0}, {72, 842}},
+      {"per cent of the viewBox", {"100%", "100%", "0 0 40 20", {}}, 30, 15, {40, 0}, {30, 15}},
+      {"half of it", {"50%", "50%", "0 0 40 20", {}}, 15, 8, {40, 20}, {15, 0}},
+      {"per cent beside an absolute height, centred", {"100%", "30", "0 0 40 20", {}}, 30, 23, {0, 0}, {0, 18.75}},
+      {"per cent without a viewBox: the default page", {"100%", "100%", {}, {}}, 595, 842, {96, 0}, {72, 842}},
   };
   for (const PageCase& testCase : cases) {
     SCOPED_TRACE(testCase.description);
@@ -61,9 +65,10 @@ struct ProblemCase {
   const char* words;
 };
 
-TEST(SvgPage, RefusesSizesWithoutAnAbsoluteUnit) {
+TEST(SvgPage, RefusesSizesWithoutAnAbsoluteUnitOrNotPositive) {
   const ProblemCase cases[] = {
-      {{"100%", "100%", "0 0 10 10", {}}, PageAttribute::WIDTH, "\"100%\""},
+      {{"0%", "100%", "0 0 10 10", {}}, PageAttribute::WIDTH, "\"0%\""},
+      {{"100%", "1e30%", "0 0 10 10", {}}, PageAttribute::HEIGHT, "not a usable page size"},
       {{"100", "10furlongs", {}, {}}, PageAttribute::HEIGHT, "absolute unit"},
       {{"2em", "10", {}, {}}, PageAttribute::WIDTH, "absolute unit"},
       {{"0", "10", {}, {}}, PageAttribute::WIDTH, "not a usable page size"},

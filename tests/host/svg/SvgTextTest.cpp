@@ -116,6 +116,28 @@ TEST(SvgText, ReportsWhatTextCannotKeep) {
       << "the family as written (none here), not a bold font";
 }
 
+TEST(SvgText, ALaterLineAboveAnEarlierOneKeepsItsPlace) {
+  // As matplotlib writes titles: the second line stands 10 px (7.5 pt) above the first.
+  const SvgReadResult result = read(R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">
+      <text><tspan x="20" y="100">a</tspan><tspan x="20" y="90">b</tspan></text></svg>)svg");
+  const std::vector<const Art*> frames = artOfType(*result.document, ArtType::TEXT_FRAME);
+  ASSERT_EQ(frames.size(), 1u);
+  const TextFrameData& frame = frames[0]->textFrame();
+  EXPECT_EQ(paragraphTexts(frame), (std::vector<std::string>{"a", "b"}));
+  ASSERT_TRUE(frame.story.paragraphs[1].leading.has_value());
+  EXPECT_FLOAT_EQ(*frame.story.paragraphs[1].leading, -7.5);
+  EXPECT_TRUE(validateTextFrame(frame).ok());
+}
+
+TEST(SvgText, TextBeyondTheHostsRangeIsLeftOutAndReported) {
+  const SvgReadResult result = read(R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">
+      <text x="1e39" y="5">far</text><text y="5" font-size="1e39">huge</text><text y="5">kept</text></svg>)svg");
+  EXPECT_EQ(diagnosticCount(result.diagnostics, SvgDiagnosticCode::INVALID_VALUE, "text"), 2);
+  const std::vector<const Art*> frames = artOfType(*result.document, ArtType::TEXT_FRAME);
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0]->textFrame().text(), "kept");
+}
+
 TEST(SvgText, WritesOneTspanPerParagraphWithTheFrameMatrix) {
   Document document;
   platform::Result<Art*> art = document.newArt(ArtType::TEXT_FRAME, PaintOrder::PLACE_ABOVE_ALL, nullptr);
