@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/ContainedPath.h"
 #include "platform/LzExpand.h"
 
 namespace {
@@ -38,7 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   (void)platform::readCompressedHeader(source);
   (void)platform::expandedName(source);
-  (void)platform::expandFile(source, target);
+  // The destination is resolved beneath the fuzzer's folder, as the installer resolves it beneath its root.
+  platform::WriteScope scope;
+  scope.allow(workFolder());
+  platform::Result<platform::ContainedPath> destination = scope.resolve(target);
+  if (!destination) __builtin_trap();
+  (void)platform::expandFile(source, *destination);
   std::error_code error;
   std::filesystem::remove(target, error);
   return 0;
