@@ -1,6 +1,6 @@
 // WENDRIX.INI as the installer reads it before and during a run: the language and [GENERAL], every install
-// set's selection, then both script sections line by line as the run meets them: disk labels, command names,
-// conditions, and every argument with its escapes and macros.
+// set's selection, the lines that name no command, then both script sections line by line as the run meets
+// them: disk labels, command names, conditions, and every argument with its escapes and macros.
 
 #include <cstddef>
 #include <cstdint>
@@ -34,10 +34,19 @@ void runScript(std::string_view buffer, const installer::SetupConfig& config, co
   if (!section) return;
   const auto table = installer::commandTable();
   (void)installer::totalSteps(installer::countCommands(buffer, *section, config, selection, table));
+  // Every line named lies in the file.
+  const std::size_t lastLine = installer::lineNumberAt(buffer, buffer.size());
+  const auto unknown = installer::unknownCommands(buffer, *section, config.language, table);
+  for (const installer::UnknownCommand& named : unknown) {
+    if (named.line == 0 || named.line > lastLine) __builtin_trap();
+  }
   std::size_t position = *section;
   while (std::optional<std::string> line = installer::readLine(buffer, position, config.language)) {
     if (!line->empty() && line->front() == '[') break;
-    if (installer::diskLabelOf(*line)) continue;
+    if (std::optional<installer::DiskLabel> label = installer::diskLabelOf(*line)) {
+      (void)installer::isPlainDiskLabel(label->label);
+      continue;
+    }
     const installer::CommandLine command = installer::commandLineOf(*line);
     if (installer::findCommand(table, command.name) == nullptr) continue;
     if (!installer::conditionHolds(installer::parseCondition(*line), config, selection)) continue;

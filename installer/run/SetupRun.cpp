@@ -14,6 +14,17 @@
 namespace installer {
 namespace {
 
+// A name as a summary shows it: a line of any length (a damaged file's, say) is cut after 40 bytes, between
+// UTF-8 characters.
+std::string shortenedName(std::string name) {
+  constexpr std::size_t kShownBytes = 40;
+  if (name.size() <= kShownBytes) return name;
+  std::size_t cut = kShownBytes;
+  while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+  name.resize(cut);
+  return name + "...";
+}
+
 namespace fs = std::filesystem;
 
 constexpr std::string_view kCoverBitmap = "COVER.BMP";
@@ -235,7 +246,7 @@ platform::Result<bool> SetupRun::startRun() {
   // A line that names no command is skipped and not counted, but the run says so: it is the script's fault.
   if (section) {
     for (const UnknownCommand& unknown : unknownCommands(setup.text.bytes, *section, config.language, table)) {
-      std::string name = utf8(unknown.name);
+      std::string name = shortenedName(utf8(unknown.name));
       std::string why = "\"" + name + "\" is no command; the line was skipped";
       ui.note("problem: line " + std::to_string(unknown.line) + " " + name + ": " + why);
       state.problems.push_back(RunProblem{unknown.line, name, why});
