@@ -15,6 +15,7 @@
 #include "apps/drawhost/OutputTarget.h"
 #include "host/Host.h"
 #include "host/sdk/FileFormatSuite.h"
+#include "host/svg/SvgErrors.h"
 #include "host/svg/SvgReader.h"
 #include "host/svg/SvgWriter.h"
 #include "platform/KeyState.h"
@@ -145,12 +146,22 @@ int convert(host::Host& host, const std::filesystem::path& input, const std::fil
     return 1;
   }
 
-  platform::Result<host::svg::SvgReadResult> read = host::svg::readSvgFile(input);
+  // Reading a large drawing takes a while of its own: its bar comes before the plug-in's, and Ctrl+C stops it.
+  host::HeadlessDriver& driver = host.headless();
+  platform::Result<host::svg::SvgReadResult> read = host::svg::readSvgFile(input, [&](double share) {
+    driver.showProgress("Reading", static_cast<int>(share * 100));
+    return !cancelled();
+  });
+  driver.endProgress();
+  if (!read && read.error().code == host::svg::kSvgCancelled) {
+    err << "drawhost: " << output.string() << ": cancelled; not written\n";
+    return 1;
+  }
   if (!read) {
     err << "drawhost: " << read.error().describe() << "\n";
     return 1;
   }
-  // Reading has no cancel check of its own: a Ctrl+C while it ran stops the conversion here.
+  // A Ctrl+C after the last progress check still stops the conversion here.
   if (cancelled()) {
     err << "drawhost: " << output.string() << ": cancelled; not written\n";
     return 1;

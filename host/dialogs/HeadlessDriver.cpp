@@ -62,15 +62,22 @@ void HeadlessDriver::modelessChanged(Dialog& dialog) {
   for (const auto& item : dialog.items()) {
     std::optional<int> percent = barPercent(item->drawing);
     if (!percent || *percent == shownPercent) continue;
-    shownPercent = *percent;
-    // The bar redraws in place: carriage return, the line, and erase what a longer line left behind.
-    std::fprintf(progressStream, "\r%s\033[K", progressLine(dialog.title, *percent, 40).c_str());
-    std::fflush(progressStream);
+    showProgress(dialog.title, *percent);
     return;
   }
 }
 
-void HeadlessDriver::modelessDestroyed(Dialog&) {
+void HeadlessDriver::modelessDestroyed(Dialog&) { endProgress(); }
+
+void HeadlessDriver::showProgress(std::string_view title, int percent) {
+  if (progressStream == nullptr || percent == shownPercent) return;
+  shownPercent = percent;
+  // The bar redraws in place: carriage return, the line, and erase what a longer line left behind.
+  std::fprintf(progressStream, "\r%s\033[K", progressLine(title, percent, 40).c_str());
+  std::fflush(progressStream);
+}
+
+void HeadlessDriver::endProgress() {
   if (progressStream == nullptr || shownPercent < 0) return;
   std::fputc('\n', progressStream);
   std::fflush(progressStream);

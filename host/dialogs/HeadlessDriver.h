@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ public:
 
   /// Draws the progress bars of modeless dialogs as one line on stream (a terminal), or nowhere when null.
   void showProgressOn(std::FILE* stream) { progressStream = stream; }
+  /// Draws a bar of the host's own work (reading a drawing) on the same line; percent 0 to 100.
+  void showProgress(std::string_view title, int percent);
+  /// Ends the line of a bar on show, if any.
+  void endProgress();
 
   void runModal(Dialog& dialog, DialogManager& manager) override;
   void modelessChanged(Dialog& dialog) override;

@@ -47,6 +47,12 @@ std::string SourceLocator::whereNode(const pugi::xml_node& node) const {
   return offset == std::string_view::npos ? sourceName : whereOffset(offset);
 }
 
+double SourceLocator::shareBefore(const pugi::xml_node& node) const {
+  const std::size_t offset = offsetOf(node.name());
+  if (offset == std::string_view::npos || buffer.empty()) return 0;
+  return static_cast<double>(offset) / static_cast<double>(buffer.size());
+}
+
 std::string SourceLocator::whereAttribute(const pugi::xml_node& node, const pugi::xml_attribute& attribute) const {
   const std::size_t offset = offsetOf(attribute.value());
   return offset == std::string_view::npos ? whereNode(node) : whereOffset(offset);

@@ -41,6 +41,8 @@ public:
   [[nodiscard]] std::string whereNode(const pugi::xml_node& node) const;
   /// "source:line" of an attribute's value, or of its element when the value lies outside the buffer.
   [[nodiscard]] std::string whereAttribute(const pugi::xml_node& node, const pugi::xml_attribute& attribute) const;
+  /// The share of the buffer before an element's start tag, 0 to 1 (0 for an element outside the buffer).
+  [[nodiscard]] double shareBefore(const pugi::xml_node& node) const;
 
 private:
   // The offset of a pointer into the buffer, or npos.

@@ -20,6 +20,8 @@ inline constexpr std::int32_t kSvgNotSvg = HOST_FOUR_CHAR('S', 'V', 's', 'v');
 inline constexpr std::int32_t kSvgBadPathData = HOST_FOUR_CHAR('S', 'V', 'p', 'd');
 /// The page size is missing a usable unit (a percentage or an unknown unit) or is not a positive size.
 inline constexpr std::int32_t kSvgBadPageSize = HOST_FOUR_CHAR('S', 'V', 'p', 's');
+/// The reading was stopped by its progress callback (the user cancelled).
+inline constexpr std::int32_t kSvgCancelled = HOST_FOUR_CHAR('S', 'V', 'c', 'n');
 /// The file could not be written; the target is left as it was.
 inline constexpr std::int32_t kSvgWriteFailed = HOST_FOUR_CHAR('S', 'V', 'w', 'r');
 

@@ -22,7 +22,8 @@ std::optional<std::string_view> optionalAttribute(const pugi::xml_node& node, co
 
 }  // namespace
 
-platform::Result<SvgReadResult> readSvgBytes(std::string bytes, std::string_view sourceName) {
+platform::Result<SvgReadResult> readSvgBytes(std::string bytes, std::string_view sourceName,
+                                             const SvgReadProgress& progress) {
   if (isGzipData(bytes)) {
     platform::Result<std::string> inflated = inflateGzip(bytes, sourceName);
     if (!inflated) return inflated.error();
@@ -63,7 +64,7 @@ platform::Result<SvgReadResult> readSvgBytes(std::string bytes, std::string_view
   auto document = std::make_unique<Document>();
   if (platform::Result<void> set = document->setPageSetup(layout.layout.record); !set) return set.error();
   if (platform::Result<void> set = document->setPageOrigin(kDefaultPageOrigin); !set) return set.error();
-  SvgTreeReader reader(*document, diagnostics, locator, layout.layout, root);
+  SvgTreeReader reader(*document, diagnostics, locator, layout.layout, root, progress);
   if (platform::Result<void> read = reader.readRoot(); !read) {
     // A refusal from deep inside (a value the document refuses) names at least the file.
     platform::Error error = read.error();
@@ -73,10 +74,10 @@ platform::Result<SvgReadResult> readSvgBytes(std::string bytes, std::string_view
   return SvgReadResult{std::move(document), diagnostics.take()};
 }
 
-platform::Result<SvgReadResult> readSvgFile(const std::filesystem::path& file) {
+platform::Result<SvgReadResult> readSvgFile(const std::filesystem::path& file, const SvgReadProgress& progress) {
   platform::Result<std::string> bytes = loadSvgSource(file);
   if (!bytes) return bytes.error();
-  platform::Result<SvgReadResult> result = readSvgBytes(std::move(*bytes), file.string());
+  platform::Result<SvgReadResult> result = readSvgBytes(std::move(*bytes), file.string(), progress);
   if (result) result->document->setFileName(file);
   return result;
 }

@@ -22,6 +22,7 @@
 // SvgErrors.h and whose `where` is "file:line" (or "file" when there is no line to name).
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,10 +42,16 @@ struct SvgReadResult {
   std::vector<SvgDiagnostic> diagnostics;
 };
 
+/// Told now and then while the elements are read: the share of the file read so far (0 to 1). Returning
+/// false stops the reading, which then fails with kSvgCancelled.
+using SvgReadProgress = std::function<bool(double share)>;
+
 /// Reads an SVG or SVGZ file.
-[[nodiscard]] platform::Result<SvgReadResult> readSvgFile(const std::filesystem::path& file);
+[[nodiscard]] platform::Result<SvgReadResult> readSvgFile(const std::filesystem::path& file,
+                                                          const SvgReadProgress& progress = {});
 
 /// Reads SVG content (plain or gzip data); sourceName names it in error messages.
-[[nodiscard]] platform::Result<SvgReadResult> readSvgBytes(std::string bytes, std::string_view sourceName);
+[[nodiscard]] platform::Result<SvgReadResult> readSvgBytes(std::string bytes, std::string_view sourceName,
+                                                           const SvgReadProgress& progress = {});
 
 }  // namespace host::svg

@@ -31,14 +31,15 @@ bool drawsMarkers(std::string_view name) {
 }  // namespace
 
 SvgTreeReader::SvgTreeReader(Document& document, SvgDiagnosticList& diagnostics, const SourceLocator& locator,
-                             const PageLayout& page, const pugi::xml_node& root)
+                             const PageLayout& page, const pugi::xml_node& root, SvgReadProgress progress)
     : document(document),
       diagnostics(diagnostics),
       locator(locator),
       page(page),
       root(root),
       elements(root),
-      states(diagnostics, page) {}
+      states(diagnostics, page),
+      progress(std::move(progress)) {}
 
 SvgTreeReader::ElementKind SvgTreeReader::kindOf(const pugi::xml_node& node, std::string_view name) const {
   struct Rule {
@@ -190,6 +191,10 @@ platform::Result<void> SvgTreeReader::readChildren(const pugi::xml_node& node, c
 }
 
 platform::Result<void> SvgTreeReader::readElement(const pugi::xml_node& node, const ElementState& parent) {
+  // Every 1024th element tells how far the file is read; the callback may stop the reading (Ctrl+C).
+  if (progress && (++elementsRead % 1024) == 0 && !progress(locator.shareBefore(node))) {
+    return platform::fail("the reading was cancelled", locator.whereNode(node), kSvgCancelled);
+  }
   const std::string_view name = elements.localName(node);
   const ElementKind kind = kindOf(node, name);
   if (kind == ElementKind::NOT_RENDERED) return {};

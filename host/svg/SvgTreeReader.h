@@ -16,6 +16,7 @@
 #include "host/svg/SvgElementState.h"
 #include "host/svg/SvgGeometry.h"
 #include "host/svg/SvgPage.h"
+#include "host/svg/SvgReader.h"
 #include "host/svg/SvgStyle.h"
 #include "platform/Result.h"
 
@@ -31,9 +32,10 @@ inline constexpr std::int64_t kMaxInstancedElements = 100'000;
 /// Builds a document's content from the root element of a parsed SVG document.
 class SvgTreeReader {
 public:
-  /// A reader that adds to document (new, with its page already set) and reports to diagnostics.
+  /// A reader that adds to document (new, with its page already set) and reports to diagnostics; progress
+  /// (may be empty) is told how far the reading got and may stop it.
   SvgTreeReader(Document& document, SvgDiagnosticList& diagnostics, const SourceLocator& locator,
-                const PageLayout& page, const pugi::xml_node& root);
+                const PageLayout& page, const pugi::xml_node& root, SvgReadProgress progress = {});
 
   /// Reads the root's content into layers. Fails only for input that is broken beyond skipping (path data).
   [[nodiscard]] platform::Result<void> readRoot();
@@ -86,6 +88,8 @@ private:
   // The targets of the <use> elements being expanded, innermost last.
   std::vector<pugi::xml_node> useTargets;
   std::int64_t instancedElements = 0;
+  SvgReadProgress progress;
+  std::int64_t elementsRead = 0;
 };
 
 }  // namespace host::svg

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -551,6 +553,28 @@ TEST(SvgReader, RefusesEmptyAndDamagedInput) {
   ASSERT_FALSE(damaged.ok());
   EXPECT_EQ(damaged.error().code, kSvgReadFailed);
   EXPECT_EQ(damaged.error().where, "snippet.svg");
+}
+
+TEST(SvgReader, TellsHowFarItGotAndStopsWhenTold) {
+  std::string svg = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)svg";
+  for (int index = 0; index < 5000; ++index) svg += "\n<path d=\"M 0 0 L 1 1\"/>";
+  svg += "</svg>";
+  std::vector<double> shares;
+  platform::Result<SvgReadResult> read = readSvgBytes(svg, "large.svg", [&](double share) {
+    shares.push_back(share);
+    return true;
+  });
+  ASSERT_TRUE(read.ok()) << read.error().describe();
+  ASSERT_EQ(shares.size(), 4u) << "every 1024th element";
+  EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+  EXPECT_GT(shares.front(), 0.15);
+  EXPECT_LT(shares.back(), 1.0);
+
+  int calls = 0;
+  platform::Result<SvgReadResult> stopped = readSvgBytes(svg, "large.svg", [&](double) { return ++calls < 2; });
+  ASSERT_FALSE(stopped.ok());
+  EXPECT_EQ(stopped.error().code, kSvgCancelled);
+  EXPECT_EQ(stopped.error().where, "large.svg:2049") << "the element the reading stopped at";
 }
 
 TEST(SvgReader, DamagedFilesFailOrLoadButNeverCrash) {
