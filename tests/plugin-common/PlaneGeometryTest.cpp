@@ -25,6 +25,11 @@ TEST(PlaneGeometry, APointNarrowedAndWidenedAgainKeepsTheRounding) {
   EXPECT_EQ(throughArtPoint({0.1, 0.3}), (WorkPoint{0.1f, 0.3f}));
 }
 
+TEST(PlaneGeometry, TheHostsSegmentKeepsItsPointsAndCornerFlag) {
+  HostPathSegment host{{1.5f, -2}, {3, 4.25f}, {-5, 6}, 1};
+  EXPECT_EQ(fromHost(host), (PathSegment{{1.5f, -2}, {3, 4.25f}, {-5, 6}, 1}));
+}
+
 TEST(PlaneGeometry, ElementaryHelpersAtTheirEdges) {
   struct RoundCase {
     double value;
