@@ -177,22 +177,14 @@ void SegmentConverter::convertSegment(const PathSegment& a, const PathSegment& b
       return;
     }
   }
-  // Flattened with the weight tables; the tables hold at most kBezierTableSize - 1 steps.
-  int steps = std::clamp<int>(context.bezierSteps, 1, static_cast<int>(kBezierTableSize) - 1);
+  // Flattened with the weight table, each point rounded to the host's 4-byte reals.
+  const plugin::BezierWeightTable& weights = context.bezierWeights;
   WorkPoint p0 = plugin::toWork(a.anchor);
   WorkPoint p1 = plugin::toWork(a.out);
   WorkPoint p2 = plugin::toWork(b.in);
   WorkPoint p3 = plugin::toWork(b.anchor);
   appendAnchor(a);
-  for (int step = 1; step < steps; ++step) {
-    auto i = static_cast<size_t>(step);
-    auto j = static_cast<size_t>(steps - step);
-    WorkPoint point{p0.x * context.bernsteinA[i] + p1.x * context.bernsteinB[i] + p2.x * context.bernsteinB[j] +
-                        p3.x * context.bernsteinA[j],
-                    p0.y * context.bernsteinA[i] + p1.y * context.bernsteinB[i] + p2.y * context.bernsteinB[j] +
-                        p3.y * context.bernsteinA[j]};
-    appendPoint(plugin::toArt(point));
-  }
+  for (int step = 1; step < weights.steps; ++step) appendPoint(plugin::toArt(weights.pointAt(step, p0, p1, p2, p3)));
   appendPoint(b.anchor);
 }
 

@@ -268,20 +268,34 @@ TEST(ArcGeometry, NoBezierForTwoVerticalOrParallelTangents) {
 TEST(BezierWeightTables, EndsAreExactAndPointsLieOnTheCurve) {
   BezierWeights weights;
   fillBezierWeights(weights);
-  EXPECT_EQ(weights.screen.a.size(), 33u);
-  EXPECT_EQ(weights.measure.a.size(), 65u);
-  EXPECT_EQ(weights.screen.a[0], 1.0);
-  EXPECT_EQ(weights.screen.b[0], 0.0);
-  EXPECT_EQ(weights.screen.a[32], 0.0);
-  EXPECT_EQ(weights.measure.b[64], 0.0);
-  EXPECT_DOUBLE_EQ(weights.measure.a[16], 0.75 * 0.75 * 0.75);
-  EXPECT_DOUBLE_EQ(weights.measure.b[16], 3 * 0.25 * 0.75 * 0.75);
+  EXPECT_EQ(weights.screen.steps, 32);
+  EXPECT_EQ(weights.measure.steps, 64);
+  EXPECT_EQ(weights.screen.bernsteinA[0], 1.0);
+  EXPECT_EQ(weights.screen.bernsteinB[0], 0.0);
+  EXPECT_EQ(weights.screen.bernsteinA[32], 0.0);
+  EXPECT_EQ(weights.measure.bernsteinB[64], 0.0);
+  EXPECT_DOUBLE_EQ(weights.measure.bernsteinA[16], 0.75 * 0.75 * 0.75);
+  EXPECT_DOUBLE_EQ(weights.measure.bernsteinB[16], 3 * 0.25 * 0.75 * 0.75);
   // The middle of a symmetric curve: (p0 + 3 p1 + 3 p2 + p3) / 8.
-  WorkPoint middle = bezierPointAt(weights.screen.a, weights.screen.b, 16, {0, 0}, {0, 8}, {8, 8}, {8, 0});
+  WorkPoint middle = weights.screen.pointAt(16, {0, 0}, {0, 8}, {8, 8}, {8, 0});
   EXPECT_DOUBLE_EQ(middle.x, 4);
   EXPECT_DOUBLE_EQ(middle.y, 6);
-  WorkPoint last = bezierPointAt(weights.measure.a, weights.measure.b, 64, {0, 0}, {0, 8}, {8, 8}, {8, 1});
-  EXPECT_EQ(last, (WorkPoint{8, 1}));
+  EXPECT_EQ(weights.measure.pointAt(64, {0, 0}, {0, 8}, {8, 8}, {8, 1}), (WorkPoint{8, 1}));
+  // Steps beyond the ends are the ends; an unfilled table has no curve but its start.
+  EXPECT_EQ(weights.measure.pointAt(65, {0, 0}, {0, 8}, {8, 8}, {8, 1}), (WorkPoint{8, 1}));
+  EXPECT_EQ(weights.measure.pointAt(-1, {2, 3}, {0, 8}, {8, 8}, {8, 1}), (WorkPoint{2, 3}));
+  EXPECT_EQ(BezierWeightTable{}.pointAt(1, {2, 3}, {0, 8}, {8, 8}, {8, 1}), (WorkPoint{2, 3}));
+}
+
+TEST(BezierWeightTables, StepsAreKeptWithinTheTable) {
+  BezierWeightTable table;
+  fillBezierWeights(table, 500);
+  EXPECT_EQ(table.steps, kMostBezierSteps);
+  EXPECT_EQ(table.bernsteinA[kMostBezierSteps], 0.0);
+  fillBezierWeights(table, 0);
+  EXPECT_EQ(table.steps, 1);
+  EXPECT_EQ(table.bernsteinA[0], 1.0);
+  EXPECT_EQ(table.bernsteinA[1], 0.0);
 }
 
 }  // namespace

@@ -155,21 +155,22 @@ TEST(DxfWriter, PreparesTheContextFromTheOptions) {
     ExportContext& context = *exporter.context;
     EXPECT_EQ(exporter.options.cnvtScal, test.expectedScale);
     EXPECT_DOUBLE_EQ(context.unitFactor, test.expectedFactor);
-    EXPECT_EQ(context.bezierSteps, test.expectedSteps);
+    const plugin::BezierWeightTable& weights = context.bezierWeights;
+    EXPECT_EQ(weights.steps, test.expectedSteps);
     EXPECT_EQ(context.blockCount, 0);
     EXPECT_EQ(context.lineTypeCount, 0);
     EXPECT_EQ(context.blocksDone, 0);
     EXPECT_EQ(context.progressPercent, 0);
     EXPECT_EQ(context.maxDepth, 0);
     size_t steps = static_cast<size_t>(test.expectedSteps);
-    EXPECT_EQ(context.bernsteinA[0], 1);
-    EXPECT_EQ(context.bernsteinB[0], 0);
-    EXPECT_EQ(context.bernsteinA[steps], 0);
-    EXPECT_EQ(context.bernsteinB[steps], 0);
+    EXPECT_EQ(weights.bernsteinA[0], 1);
+    EXPECT_EQ(weights.bernsteinB[0], 0);
+    EXPECT_EQ(weights.bernsteinA[steps], 0);
+    EXPECT_EQ(weights.bernsteinB[steps], 0);
     double t = 1.0 / static_cast<double>(steps);
-    EXPECT_NEAR(context.bernsteinA[1], std::pow(1 - t, 3), 1e-15);
-    EXPECT_NEAR(context.bernsteinB[1], 3 * t * std::pow(1 - t, 2), 1e-15);
-    EXPECT_NEAR(context.bernsteinA[steps / 2], 0.125, 1e-15);
+    EXPECT_NEAR(weights.bernsteinA[1], std::pow(1 - t, 3), 1e-15);
+    EXPECT_NEAR(weights.bernsteinB[1], 3 * t * std::pow(1 - t, 2), 1e-15);
+    EXPECT_NEAR(weights.bernsteinA[steps / 2], 0.125, 1e-15);
   }
 }
 

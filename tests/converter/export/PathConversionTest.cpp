@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "PathTestHost.h"
-#include "converter/export/BezierWeights.h"
 #include "converter/export/DxfEntities.h"
 
 namespace converter {
@@ -360,8 +359,7 @@ TEST_F(PathConversion, AVeryLongCurvedPathIsWrittenWhole) {
   }
   ArtHandle path = host.addPath(segments, false, test::strokedStyle());
   PathRecords flattened(plainOptions());
-  flattened.context().bezierSteps = 128;
-  fillBezierWeights(flattened.context());
+  plugin::fillBezierWeights(flattened.context().bezierWeights, 128);
   ASSERT_EQ(writePath(flattened.writer(), path, ExportMode::ENTITIES, ""), 0);
   std::vector<WrittenEntity> entities = writtenEntities(flattened.text());
   size_t vertices = 0;

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "converter/export/BezierWeights.h"
 #include "converter/export/DxfWriter.h"
 
 namespace converter::test {
@@ -64,9 +63,9 @@ PathRecords::PathRecords(plugin::ConverterOptions options)
     : converterOptions(options), exportContext(std::make_unique<ExportContext>()) {
   recordWriter = std::make_unique<DxfRecordWriter>(output, *exportContext, converterOptions);
   exportContext->unitFactor = 1.0;
-  exportContext->bezierSteps = options.fusesmoth != 0 ? kSmoothingBezierSteps : kPlainBezierSteps;
   exportContext->arcSegmentDetection = 1;
-  fillBezierWeights(*exportContext);
+  plugin::fillBezierWeights(exportContext->bezierWeights,
+                            options.fusesmoth != 0 ? kSmoothingBezierSteps : kPlainBezierSteps);
 }
 
 std::vector<std::string> WrittenEntity::values(int code) const {
