@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "plugin-common/ArcGeometry.h"
+
 namespace converter {
 namespace {
 
@@ -19,8 +21,6 @@ WorkPoint pointOf(const PolyVertex& vertex) { return {vertex.x, vertex.y}; }
 bool turnsBack(WorkPoint first, WorkPoint middle, WorkPoint end) {
   return (middle.x - first.x) * (end.x - middle.x) + (middle.y - first.y) * (end.y - middle.y) < 0;
 }
-
-double bulgeOfSweep(double sweep) { return std::tan(sweep / 4); }
 
 /// The two results of the sweep rule: the arc through via, and the other way round.
 struct SweepChoice {
@@ -171,7 +171,7 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
       previous = {};
       continue;
     }
-    place(last, {first.x, first.y, bulgeOfSweep(sweep)});
+    place(last, {first.x, first.y, plugin::bulgeOfSweep(sweep)});
     ++last;
     place(last, {end.x, end.y, 0});
     previous = circle;
@@ -188,12 +188,12 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
         std::fabs(sweepAvoiding(previous.centre, previousMiddle, end, previousFirst)) < kMergedArcSweepLimit) {
       --last;
       place(last, {previousFirst.x, previousFirst.y,
-                   bulgeOfSweep(sweepThrough(previous.centre, previousFirst, end, previousMiddle))});
+                   plugin::bulgeOfSweep(sweepThrough(previous.centre, previousFirst, end, previousMiddle))});
     } else {
       ThreePointCircle circle = circleThrough(first, middle, end);
       double sweep = circle.ok ? sweepAvoiding(circle.centre, middle, end, first) : 0;
       // As above, an arc of a half turn or more is no smoothing of two short chords: the last chord stays.
-      double bulge = std::fabs(sweep) < kMergedArcSweepLimit ? bulgeOfSweep(sweep) : 0;
+      double bulge = std::fabs(sweep) < kMergedArcSweepLimit ? plugin::bulgeOfSweep(sweep) : 0;
       place(last, {middle.x, middle.y, bulge});
     }
     ++last;

@@ -167,7 +167,7 @@ void SegmentConverter::convertSegment(const PathSegment& a, const PathSegment& b
   if (context.arcSegmentDetection != 0) {
     plugin::SegmentCircle arc = circularSegment(a, b);
     if (arc.ok) {
-      double bulge = std::tan(segmentSweep(arc.centre, a, b) / 4);
+      double bulge = plugin::bulgeOfSweep(segmentSweep(arc.centre, a, b));
       if (std::fabs(bulge) < kStraightBulge) bulge = 0;
       if (context.pending.empty() || !sameVertexPoint(context.pending.back(), {a.anchor.x, a.anchor.y, 0})) {
         context.pending.push_back({a.anchor.x, a.anchor.y, 0});

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "plugin-common/ArcGeometry.h"
 #include "plugin-common/BezierWeightTables.h"
@@ -164,6 +165,12 @@ TEST(ArcGeometry, AQuarterCircleIsBuiltWithTheQuarterRatioAndRecognised) {
     EXPECT_NEAR(circle.centre.y, 0, 1e-3);
     EXPECT_NEAR(circle.radius, 100, 1e-3);
   }
+}
+
+TEST(ArcGeometry, TheBulgeIsTheTangentOfAQuarterOfTheSweepWithItsSign) {
+  EXPECT_EQ(bulgeOfSweep(0), 0.0);
+  EXPECT_DOUBLE_EQ(bulgeOfSweep(std::numbers::pi), 1.0);  // a half circle
+  EXPECT_DOUBLE_EQ(bulgeOfSweep(-std::numbers::pi / 2), -std::tan(std::numbers::pi / 8));
 }
 
 TEST(ArcGeometry, BuiltArcsOfEverySweepUpToAQuarterAreRecognisedBothWays) {
