@@ -9,6 +9,7 @@
 #include "converter/export/ExportPath.h"
 #include "converter/export/LineTypeEntry.h"
 #include "converter/export/PolyVertex.h"
+#include "converter/export/SegmentArcs.h"
 #include "host/sdk/HostTypes.h"
 #include "plugin-common/BezierWeightTables.h"
 #include "plugin-common/LanguageId.h"
@@ -62,6 +63,8 @@ struct ExportContext {
   int16_t curClosed = 0;
   /// The path being written, read into the same memory path after path.
   ExportPath path;
+  /// The arc recognitions of the path being converted.
+  SegmentArcs segmentArcs;
   /// The whole-path vertex buffer for POLYLINE output; grows as a path needs.
   std::vector<PolyVertex> polyVertices;
   /// Vertices already moved out of pending for the current path (a long path emits more than 32767).

@@ -65,19 +65,16 @@ double segmentSweep(WorkPoint centre, const PathSegment& a, const PathSegment& b
 
 }  // namespace
 
-plugin::SegmentCircle circularSegment(const PathSegment& a, const PathSegment& b) {
-  return plugin::arcFromBezier(a, b, plugin::ArcTolerance::CONVERTER);
-}
-
-PathCircle circleOfPath(std::span<const PathSegment> segments, bool closed) {
+PathCircle circleOfPath(SegmentArcs& arcs) {
+  std::span<const PathSegment> segments = arcs.segments();
   size_t count = segments.size();
-  if (count <= 2 || !closed) return {};
+  if (count <= 2 || !arcs.closed()) return {};
   PathCircle first;
   for (size_t k = 1; k <= count; ++k) {
     const PathSegment& a = segments[k - 1];
     const PathSegment& b = segments[k % count];
     if (a.anchor == a.out || b.anchor == b.in) return {};
-    plugin::SegmentCircle arc = circularSegment(a, b);
+    const plugin::SegmentCircle& arc = arcs.arcFrom(k - 1);
     if (!arc.ok) return {};
     if (k == 1) {
       first = {arc.centre, arc.radius, true};
@@ -158,14 +155,17 @@ void SegmentConverter::appendPoint(ArtPoint point) {
   appendVertex({point.x, point.y, 0});
 }
 
-void SegmentConverter::convertSegment(const PathSegment& a, const PathSegment& b) {
+void SegmentConverter::convertSegment(SegmentArcs& arcs, size_t index) {
+  std::span<const PathSegment> segments = arcs.segments();
+  const PathSegment& a = segments[index];
+  const PathSegment& b = segments[(index + 1) % segments.size()];
   ExportContext& context = writer.context();
   if (isStraight(a, b)) {
     appendPoint(b.anchor);
     return;
   }
   if (context.arcSegmentDetection != 0) {
-    plugin::SegmentCircle arc = circularSegment(a, b);
+    const plugin::SegmentCircle& arc = arcs.arcFrom(index);
     if (arc.ok) {
       double bulge = plugin::bulgeOfSweep(segmentSweep(arc.centre, a, b));
       if (std::fabs(bulge) < kStraightBulge) bulge = 0;
@@ -270,21 +270,23 @@ void SegmentConverter::writeLinesAndArcs(size_t count) {
   }
 }
 
-void SegmentConverter::convertPath(std::span<const PathSegment> segments, bool closed) {
+void SegmentConverter::convertPath(SegmentArcs& arcs) {
+  std::span<const PathSegment> segments = arcs.segments();
+  bool closed = arcs.closed();
   size_t count = segments.size();
   if (count == 0) return;
   bool polylineMode = polyMode == plugin::POLY_MODE_POLYLINE;
   appendAnchor(segments[0]);
   for (size_t k = 1; k < count; ++k) {
     appendAnchor(segments[k - 1]);
-    convertSegment(segments[k - 1], segments[k]);
+    convertSegment(arcs, k - 1);
     bool lastOfOpenPath = !closed && k == count - 1;
     // In a polyline the next segment starts on this one's end; it is appended again there.
     flushPending(polylineMode && !lastOfOpenPath, false);
   }
   if (closed) {
     appendAnchor(segments[count - 1]);
-    convertSegment(segments[count - 1], segments[0]);
+    convertSegment(arcs, count - 1);
   }
   // A closed polyline's last vertex is its first again, which the closed flag draws.
   flushPending(polylineMode && closed, true);
