@@ -57,12 +57,12 @@ std::vector<PolyVertex> arcAsSegments(const PolyVertex& start, const PolyVertex&
 
   std::vector<PolyVertex> vertices;
   vertices.reserve(static_cast<size_t>(count) + 1);
-  vertices.push_back({first.x, first.y, 0});
+  vertices.push_back({first, 0});
   for (int step = 1; step < count; ++step) {
     double angle = startAngle + sweep * step / count;
     vertices.push_back({arc.centre.x + arc.radius * std::cos(angle), arc.centre.y + arc.radius * std::sin(angle), 0});
   }
-  vertices.push_back({last.x, last.y, 0});
+  vertices.push_back({last, 0});
   return vertices;
 }
 

@@ -25,7 +25,8 @@ constexpr int kDefaultVertexLimit = 512;
 
 bool samePoint(ArtPoint point, double x, double y) { return point.x == x && point.y == y; }
 
-bool sameVertexPoint(const PolyVertex& a, const PolyVertex& b) { return a.x == b.x && a.y == b.y; }
+/// Whether two vertices lie on one point, whatever their bulges.
+bool sameVertexPoint(const WorkPoint& a, const WorkPoint& b) { return a == b; }
 
 /// Whether the Bezier a→b is straight: both handles retracted, or both handle lines one line.
 bool isStraight(const PathSegment& a, const PathSegment& b) {
@@ -110,11 +111,11 @@ void writePolyline(DxfRecordWriter& writer, std::span<const PolyVertex> vertices
     for (size_t index = start; index < end; ++index) writeVertex(writer, vertices[index], layer);
     if (end < lastIndex) {
       // The vertex shared with the next piece ends this one; its arc belongs to the next piece.
-      writeVertex(writer, {vertices[end].x, vertices[end].y, 0}, layer);
+      writeVertex(writer, {vertices[end], 0}, layer);
     } else {
       writeVertex(writer, vertices[lastIndex], layer);
       if (closed && !sameVertexPoint(vertices[lastIndex], vertices[0])) {
-        writeVertex(writer, {vertices[0].x, vertices[0].y, 0}, layer);
+        writeVertex(writer, {vertices[0], 0}, layer);
       }
     }
     writeSeqEnd(writer);
@@ -169,8 +170,9 @@ void SegmentConverter::convertSegment(SegmentArcs& arcs, size_t index) {
     if (arc.ok) {
       double bulge = plugin::bulgeOfSweep(segmentSweep(arc.centre, a, b));
       if (std::fabs(bulge) < kStraightBulge) bulge = 0;
-      if (context.pending.empty() || !sameVertexPoint(context.pending.back(), {a.anchor.x, a.anchor.y, 0})) {
-        context.pending.push_back({a.anchor.x, a.anchor.y, 0});
+      WorkPoint start = plugin::toWork(a.anchor);
+      if (context.pending.empty() || !sameVertexPoint(context.pending.back(), start)) {
+        context.pending.push_back({start, 0});
       }
       context.pending.back().bulge = bulge;
       appendVertex({b.anchor.x, b.anchor.y, 0});
@@ -233,7 +235,7 @@ void SegmentConverter::writePolylineAndArcs(size_t count) {
   std::vector<PolyVertex>& buffer = context.polyVertices;
   for (size_t index = 0; index < count; ++index) {
     PolyVertex vertex = context.pending[index];
-    PolyVertex straight{vertex.x, vertex.y, 0};
+    PolyVertex straight{vertex, 0};
     bool repeatsLast = !buffer.empty() && sameVertexPoint(buffer.back(), straight);
     if (std::fabs(vertex.bulge) < kStraightBulge) {
       if (!repeatsLast) buffer.push_back(straight);
