@@ -23,7 +23,10 @@ namespace converter {
 namespace {
 
 using test::dxfLines;
+using test::DxfPair;
+using test::dxfPairs;
 using test::entryNames;
+using test::holdsRun;
 using test::newDocument;
 using test::readText;
 using test::RecordingPasses;
@@ -197,8 +200,9 @@ TEST(DxfWriter, TiipModesWithoutLayersAndTheirBlockDepths) {
     };
     ASSERT_TRUE(exporter.run().ok());
     EXPECT_EQ(exporter.passes.calls, test.calls);
-    EXPECT_EQ(exporter.output.text().find("  2\r\nLAYER\r\n") != std::string::npos, test.layerTable);
-    EXPECT_NE(exporter.output.text().find("  2\r\nSTYLE\r\n"), std::string::npos);
+    std::vector<DxfPair> pairs = dxfPairs(exporter.output.text());
+    EXPECT_EQ(holdsRun(pairs, {{0, "TABLE"}, {2, "LAYER"}}), test.layerTable);
+    EXPECT_TRUE(holdsRun(pairs, {{0, "TABLE"}, {2, "STYLE"}}));
   }
 }
 
