@@ -10,7 +10,9 @@ namespace {
 constexpr double kHalfPi = 1.5707965;
 constexpr double kTwoPi = 6.283186;
 
-double direction(const plugin::WorkPoint& from, double toX, double toY) { return std::atan2(toY - from.y, toX - from.x); }
+double direction(const plugin::WorkPoint& from, double toX, double toY) {
+  return std::atan2(toY - from.y, toX - from.x);
+}
 
 double nonNegative(double angle) { return angle < 0 ? angle + kTwoPi : angle; }
 
