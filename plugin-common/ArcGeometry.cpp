@@ -67,6 +67,8 @@ SegmentCircle circleFromSegment(const PathSegment& s, const PathSegment& t, ArcT
 
 double arcHandleRatio(double sweep) { return std::sin(kArcHalfPi - sweep) / 8 + kQuarterArcHandleRatio; }
 
+double bulgeOfSweep(double sweep) { return std::tan(sweep / 4); }
+
 SegmentCircle arcFromBezier(const PathSegment& s, const PathSegment& t, ArcTolerance tolerance) {
   WorkPoint p0 = toWork(s.anchor);
   WorkPoint p1 = toWork(s.out);

@@ -31,6 +31,9 @@ struct SegmentCircle {
 /// (radians): sin(π/2 - sweep) / 8 + 0.552277, which is 0.552277 for a quarter turn.
 [[nodiscard]] double arcHandleRatio(double sweep);
 
+/// The bulge of an arc of the sweep (radians, positive counter-clockwise) as polylines store it: tan(sweep / 4).
+[[nodiscard]] double bulgeOfSweep(double sweep);
+
 /// The circle of the Bezier s→t when it is a circular arc of at most a quarter turn with handles of
 /// arcHandleRatio, within the tolerance's limits. Retracted handles are never an arc.
 [[nodiscard]] SegmentCircle arcFromBezier(const PathSegment& s, const PathSegment& t, ArcTolerance tolerance);

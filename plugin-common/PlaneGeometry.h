@@ -9,6 +9,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "host/sdk/HostTypes.h"
+#include "host/sdk/PathSuite.h"
+
 namespace plugin {
 
 /// π as the plug-ins write it.
@@ -71,6 +74,13 @@ struct PathSegment {
 /// Narrows both coordinates to 4-byte reals.
 [[nodiscard]] inline ArtPoint toArt(WorkPoint point) {
   return {static_cast<float>(point.x), static_cast<float>(point.y)};
+}
+
+/// The host's point as the plug-ins' 4-byte point.
+[[nodiscard]] inline ArtPoint fromHost(HostRealPoint point) { return {point.h, point.v}; }
+/// The host's path segment as the plug-ins' segment: anchor, handles and corner flag as they are.
+[[nodiscard]] inline PathSegment fromHost(const HostPathSegment& segment) {
+  return {fromHost(segment.p), fromHost(segment.in), fromHost(segment.out), segment.corner};
 }
 
 /// 1 when x ≥ 0 (zero included), otherwise -1.

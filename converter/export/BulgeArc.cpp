@@ -10,7 +10,9 @@ namespace {
 constexpr double kHalfPi = 1.5707965;
 constexpr double kTwoPi = 6.283186;
 
-double direction(const ExportPoint& from, double toX, double toY) { return std::atan2(toY - from.y, toX - from.x); }
+double direction(const plugin::WorkPoint& from, double toX, double toY) {
+  return std::atan2(toY - from.y, toX - from.x);
+}
 
 double nonNegative(double angle) { return angle < 0 ? angle + kTwoPi : angle; }
 
@@ -57,12 +59,12 @@ std::vector<PolyVertex> arcAsSegments(const PolyVertex& start, const PolyVertex&
 
   std::vector<PolyVertex> vertices;
   vertices.reserve(static_cast<size_t>(count) + 1);
-  vertices.push_back({first.x, first.y, 0});
+  vertices.push_back({first, 0});
   for (int step = 1; step < count; ++step) {
     double angle = startAngle + sweep * step / count;
     vertices.push_back({arc.centre.x + arc.radius * std::cos(angle), arc.centre.y + arc.radius * std::sin(angle), 0});
   }
-  vertices.push_back({last.x, last.y, 0});
+  vertices.push_back({last, 0});
   return vertices;
 }
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "converter/export/ExportPoint.h"
 #include "converter/export/PolyVertex.h"
+#include "plugin-common/PlaneGeometry.h"
 
 namespace converter {
 
@@ -14,7 +14,7 @@ namespace converter {
 /// startAngle to endAngle, as a DXF ARC does.
 struct BulgeArc {
   /// The circle's centre, points.
-  ExportPoint centre;
+  plugin::WorkPoint centre;
   /// The circle's radius, points.
   double radius = 0;
   /// Where the arc starts and ends, radians.

@@ -59,7 +59,9 @@ HostResult writeHatchCompound(DxfRecordWriter& writer, ArtHandle compound, std::
   beginHatchCompound(writer, color, static_cast<int32_t>(members.size()), layer);
   ExportContext& context = writer.context();
   for (const ExportPath& member : members) {
-    PathCircle circle = options.fuseCircle != 0 ? circleOfPath(member.segments, member.closed) : PathCircle{};
+    SegmentArcs& arcs = context.segmentArcs;
+    arcs.reset(member.segments, member.closed);
+    PathCircle circle = options.fuseCircle != 0 ? circleOfPath(arcs) : PathCircle{};
     if (circle.ok) {
       writeHatchCircleLoop(writer, {circle.centre.x, circle.centre.y}, circle.radius);
       continue;
@@ -70,7 +72,7 @@ HostResult writeHatchCompound(DxfRecordWriter& writer, ArtHandle compound, std::
     context.curClosed = member.closed ? 1 : 0;
     SegmentConverter converter(writer, layer, plugin::POLY_MODE_POLYLINE);
     converter.begin();
-    converter.convertPath(member.segments, member.closed);
+    converter.convertPath(arcs);
     writeHatchPolylineLoop(writer, converter.vertices(), member.closed);
   }
   endHatchCompound(writer);

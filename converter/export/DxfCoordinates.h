@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "converter/export/ExportDocument.h"
-#include "converter/export/ExportPoint.h"
+#include "plugin-common/PlaneGeometry.h"
 
 namespace converter {
 
@@ -30,8 +30,8 @@ struct DrawingPlacement {
   double originX = 0;
   double originY = 0;
   /// $EXTMIN and $EXTMAX.
-  ExportPoint extentsMinimum;
-  ExportPoint extentsMaximum;
+  plugin::WorkPoint extentsMinimum;
+  plugin::WorkPoint extentsMaximum;
 };
 
 /// The placement for the point-of-origin option orgnMode (ORIGIN_...; an unknown value counts as the ruler

@@ -58,7 +58,7 @@ void writeArcAsPolyline(DxfRecordWriter& writer, int16_t lineType, int16_t color
 
 }  // namespace
 
-void writeLine(DxfRecordWriter& writer, int16_t lineType, int16_t color, ExportPoint start, ExportPoint end,
+void writeLine(DxfRecordWriter& writer, int16_t lineType, int16_t color, plugin::WorkPoint start, plugin::WorkPoint end,
                std::string_view layer) {
   beginEntity(writer, kLine, layer, lineType, color);
   writer.writePoint(X, Y, start);
@@ -84,7 +84,7 @@ void writeArc(DxfRecordWriter& writer, int16_t lineType, int16_t color, const Po
   writer.writeReal(END_ANGLE, toDegrees(arc.endAngle));
 }
 
-void writeCircle(DxfRecordWriter& writer, int16_t lineType, int16_t color, ExportPoint centre, double radius,
+void writeCircle(DxfRecordWriter& writer, int16_t lineType, int16_t color, plugin::WorkPoint centre, double radius,
                  std::string_view layer) {
   beginEntity(writer, kCircle, layer, lineType, color);
   writer.writePoint(X, Y, centre);
@@ -117,7 +117,7 @@ void writeVertex(DxfRecordWriter& writer, const PolyVertex& vertex, std::string_
 void writeSeqEnd(DxfRecordWriter& writer) { writer.writeGroup(ENTITY_TYPE, kSeqEnd); }
 
 void writeTextEntity(DxfRecordWriter& writer, double height, int16_t color, int16_t justification,
-                     double rotationDegrees, ExportPoint point, std::string_view text, std::string_view layer) {
+                     double rotationDegrees, plugin::WorkPoint point, std::string_view text, std::string_view layer) {
   writer.writeGroup(ENTITY_TYPE, kText);
   writer.writeLayerLine(layer);
   writer.writePoint(X, Y, point);

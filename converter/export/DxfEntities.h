@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "converter/export/DxfRecordWriter.h"
-#include "converter/export/ExportPoint.h"
 #include "converter/export/PolyVertex.h"
+#include "plugin-common/PlaneGeometry.h"
 
 namespace converter {
 
@@ -22,7 +22,7 @@ inline constexpr int32_t kUnstrokedWidthCode = 14;
 inline constexpr double kStraightBulge = 0.0001;
 
 /// LINE from start to end.
-void writeLine(DxfRecordWriter& writer, int16_t lineType, int16_t color, ExportPoint start, ExportPoint end,
+void writeLine(DxfRecordWriter& writer, int16_t lineType, int16_t color, plugin::WorkPoint start, plugin::WorkPoint end,
                std::string_view layer);
 
 /// The bulge arc from start (with its bulge) to end as an ARC. In the TIIP mode TORAY CREACOMPO, which reads
@@ -32,7 +32,7 @@ void writeArc(DxfRecordWriter& writer, int16_t lineType, int16_t color, const Po
               const PolyVertex& end, std::string_view layer);
 
 /// CIRCLE of the radius in points around centre.
-void writeCircle(DxfRecordWriter& writer, int16_t lineType, int16_t color, ExportPoint centre, double radius,
+void writeCircle(DxfRecordWriter& writer, int16_t lineType, int16_t color, plugin::WorkPoint centre, double radius,
                  std::string_view layer);
 
 /// The POLYLINE record that starts a run of VERTEX records. Flags: 128 with a line type (the pattern runs
@@ -48,6 +48,6 @@ void writeSeqEnd(DxfRecordWriter& writer);
 /// TEXT at point (insertion and alignment point alike), height in points, width factor 0.5; the rotation in
 /// degrees only when not 0, the horizontal justification (0 left, 1 centre, 2 right) only when not 0.
 void writeTextEntity(DxfRecordWriter& writer, double height, int16_t color, int16_t justification,
-                     double rotationDegrees, ExportPoint point, std::string_view text, std::string_view layer);
+                     double rotationDegrees, plugin::WorkPoint point, std::string_view text, std::string_view layer);
 
 }  // namespace converter

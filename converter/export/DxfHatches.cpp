@@ -106,7 +106,7 @@ void writePolylineLoopBody(DxfRecordWriter& writer, std::span<const PolyVertex> 
   }
 }
 
-void writeCircleEdge(DxfRecordWriter& writer, ExportPoint centre, double radius) {
+void writeCircleEdge(DxfRecordWriter& writer, plugin::WorkPoint centre, double radius) {
   writer.writePoint(X, Y, centre);
   writer.writeLength(RADIUS, radius);
 }
@@ -123,7 +123,7 @@ void writeHatchPolyline(DxfRecordWriter& writer, int16_t color, std::span<const 
   writer.writeText(kHatchTrailer);
 }
 
-void writeHatchCircle(DxfRecordWriter& writer, int16_t color, ExportPoint centre, double radius,
+void writeHatchCircle(DxfRecordWriter& writer, int16_t color, plugin::WorkPoint centre, double radius,
                       std::string_view layer) {
   beginHatch(writer, color, layer);
   writer.writeText(kCircleHatchPreamble);
@@ -137,7 +137,7 @@ void beginHatchCompound(DxfRecordWriter& writer, int16_t color, int32_t loopCoun
   writeHatchInteger(writer, HATCH_LOOP_COUNT, loopCount);
 }
 
-void writeHatchCircleLoop(DxfRecordWriter& writer, ExportPoint centre, double radius) {
+void writeHatchCircleLoop(DxfRecordWriter& writer, plugin::WorkPoint centre, double radius) {
   writer.writeText(kCircleLoopStart);
   writeCircleEdge(writer, centre, radius);
   writer.writeText(kCircleLoopEnd);

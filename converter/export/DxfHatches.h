@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "converter/export/DxfRecordWriter.h"
-#include "converter/export/ExportPoint.h"
 #include "converter/export/PolyVertex.h"
 
 namespace converter {
@@ -19,14 +18,14 @@ void writeHatchPolyline(DxfRecordWriter& writer, int16_t color, std::span<const 
                         std::string_view layer);
 
 /// A solid HATCH bounded by the circle of the radius in points around centre.
-void writeHatchCircle(DxfRecordWriter& writer, int16_t color, ExportPoint centre, double radius,
+void writeHatchCircle(DxfRecordWriter& writer, int16_t color, plugin::WorkPoint centre, double radius,
                       std::string_view layer);
 
 /// The start of a compound path's solid HATCH with loopCount boundary loops; the loops follow
 /// (writeHatchCircleLoop, writeHatchPolylineLoop), then endHatchCompound.
 void beginHatchCompound(DxfRecordWriter& writer, int16_t color, int32_t loopCount, std::string_view layer);
 /// A circular boundary loop of a compound HATCH.
-void writeHatchCircleLoop(DxfRecordWriter& writer, ExportPoint centre, double radius);
+void writeHatchCircleLoop(DxfRecordWriter& writer, plugin::WorkPoint centre, double radius);
 /// A polyline boundary loop of a compound HATCH.
 void writeHatchPolylineLoop(DxfRecordWriter& writer, std::span<const PolyVertex> vertices, bool closed);
 /// The end of a compound path's HATCH.

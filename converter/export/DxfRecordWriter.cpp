@@ -22,7 +22,7 @@ void DxfRecordWriter::writeReal(GroupCode code, double value) { out.writeReal(st
 
 void DxfRecordWriter::writeInteger(GroupCode code, int64_t value) { writeGroup(code, formatInteger(value)); }
 
-void DxfRecordWriter::writePoint(GroupCode xCode, GroupCode yCode, ExportPoint point) {
+void DxfRecordWriter::writePoint(GroupCode xCode, GroupCode yCode, plugin::WorkPoint point) {
   writeReal(xCode, dxfX(point.x));
   writeReal(yCode, dxfY(point.y));
 }

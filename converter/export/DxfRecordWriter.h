@@ -6,8 +6,8 @@
 #include "converter/export/DxfGroupCode.h"
 #include "converter/export/DxfOutput.h"
 #include "converter/export/ExportContext.h"
-#include "converter/export/ExportPoint.h"
 #include "plugin-common/ConverterOptions.h"
+#include "plugin-common/PlaneGeometry.h"
 
 namespace converter {
 
@@ -40,7 +40,7 @@ public:
   /// An integer with "%d".
   void writeInteger(GroupCode code, int64_t value);
   /// A point through the DXF transform, its x under xCode and its y under yCode.
-  void writePoint(GroupCode xCode, GroupCode yCode, ExportPoint point);
+  void writePoint(GroupCode xCode, GroupCode yCode, plugin::WorkPoint point);
   /// A length in points, scaled to DXF units.
   void writeLength(GroupCode code, double length);
   /// The layer line of an entity: "  8" and the name, or the layer "0" when the name is empty.

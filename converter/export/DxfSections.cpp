@@ -52,7 +52,7 @@ constexpr std::array<FixedGroup, 14> kStyleTable{{
     {ENTITY_TYPE, kEndTable},
 }};
 
-void writeExtentsPoint(DxfRecordWriter& writer, std::string_view variable, ExportPoint point) {
+void writeExtentsPoint(DxfRecordWriter& writer, std::string_view variable, plugin::WorkPoint point) {
   writer.writeGroup(VARIABLE_NAME, variable);
   writer.writeReal(X, point.x);
   writer.writeReal(Y, point.y);

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "converter/export/BezierWeights.h"
 #include "converter/export/DxfCoordinates.h"
 #include "converter/export/DxfFileOutput.h"
 #include "converter/export/DxfLayerNames.h"
@@ -41,9 +40,8 @@ void prepareContext(ExportContext& context, plugin::ConverterOptions& options) {
   // The dialogs never store a scale of 0 or less, but the settings file is not range-checked; the repaired
   // value stays in the option (not-positive covers NaN too).
   if (!(options.cnvtScal > 0)) options.cnvtScal = 1.0f;
-  context.bezierSteps = options.fusesmoth != 0 ? kSmoothingBezierSteps : kPlainBezierSteps;
   context.unitFactor = unitFactorFor(options.cnvtTani, options.cnvtScal);
-  fillBezierWeights(context);
+  plugin::fillBezierWeights(context.bezierWeights, options.fusesmoth != 0 ? kSmoothingBezierSteps : kPlainBezierSteps);
 }
 
 bool writesLayerTable(const plugin::ConverterOptions& options) {

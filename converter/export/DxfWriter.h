@@ -22,7 +22,7 @@ inline constexpr int16_t kPlainBezierSteps = 64;
 /// deepest first); ENTITIES (the entities pass); EOF.
 ///
 /// Before writing it resets the context's tables and counters, replaces a cnvtScal of 0 or less in options by
-/// 1.0, and sets bezierSteps, unitFactor and the Bezier weights; the HEADER sets originX and originY.
+/// 1.0, and sets unitFactor and the Bezier weights (with their steps); the HEADER sets originX and originY.
 ///
 /// The file at path is replaced only by a complete file. On failure the path is left as it was, and the
 /// error's code says why: kExportCancelled when the user cancelled, the host error a pass returned, or

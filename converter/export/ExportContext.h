@@ -9,15 +9,15 @@
 #include "converter/export/ExportPath.h"
 #include "converter/export/LineTypeEntry.h"
 #include "converter/export/PolyVertex.h"
+#include "converter/export/SegmentArcs.h"
 #include "host/sdk/HostTypes.h"
+#include "plugin-common/BezierWeightTables.h"
 #include "plugin-common/LanguageId.h"
 
 namespace converter {
 
 /// Vertices of the segment being converted.
 inline constexpr size_t kPendingCapacity = 256;
-/// Bezier weight tables hold bezierSteps + 1 entries, for at most 128 steps.
-inline constexpr size_t kBezierTableSize = 129;
 
 /// The work area of one export, allocated by the export driver and freed at its end. Every field starts at
 /// zero; writeDxf resets what one file needs.
@@ -63,19 +63,17 @@ struct ExportContext {
   int16_t curClosed = 0;
   /// The path being written, read into the same memory path after path.
   ExportPath path;
+  /// The arc recognitions of the path being converted.
+  SegmentArcs segmentArcs;
   /// The whole-path vertex buffer for POLYLINE output; grows as a path needs.
   std::vector<PolyVertex> polyVertices;
   /// Vertices already moved out of pending for the current path (a long path emits more than 32767).
   int32_t emittedCount = 0;
-  /// Steps of a flattened Bezier segment: 128 with arc smoothing, else 64.
-  int16_t bezierSteps = 0;
-  /// Vertices of the segment being converted, at most bezierSteps + 2 at a time; room for kPendingCapacity is
-  /// reserved, and the list grows should a segment ever need more.
+  /// The weights of a flattened Bezier segment; its steps are 128 with arc smoothing, else 64.
+  plugin::BezierWeightTable bezierWeights;
+  /// Vertices of the segment being converted, at most bezierWeights.steps + 2 at a time; room for
+  /// kPendingCapacity is reserved, and the list grows should a segment ever need more.
   std::vector<PolyVertex> pending;
-  /// Bezier weights (1 - t)^3 for t = i / bezierSteps.
-  std::array<double, kBezierTableSize> bernsteinA{};
-  /// Bezier weights 3t(1 - t)^2 for t = i / bezierSteps.
-  std::array<double, kBezierTableSize> bernsteinB{};
   /// The plug-in's language (set by the export driver): with schrType it decides how text frames' bytes are
   /// read.
   plugin::LanguageId language = plugin::LanguageId::JAPANESE;

@@ -8,11 +8,6 @@
 #include "plugin-common/PluginFrame.h"
 
 namespace converter {
-namespace {
-
-plugin::ArtPoint artPoint(HostRealPoint point) { return {point.h, point.v}; }
-
-}  // namespace
 
 HostResult readExportPath(ArtHandle art, ExportPath& path) {
   const plugin::HostSuites& suites = plugin::pluginFrame().suites();
@@ -35,7 +30,7 @@ HostResult readExportPath(ArtHandle art, ExportPath& path) {
   path.segments.clear();
   path.segments.reserve(segments.size());
   for (const HostPathSegment& segment : segments) {
-    path.segments.push_back({artPoint(segment.p), artPoint(segment.in), artPoint(segment.out), segment.corner});
+    path.segments.push_back(plugin::fromHost(segment));
   }
   path.closed = closed != 0;
   path.guide = guide != 0;

@@ -100,7 +100,9 @@ HostResult writeExportPath(DxfRecordWriter& writer, const ExportPath& path, ArtH
   int32_t widthCode = widthCodeOf(path.style);
   bool ownFill = hasOwnSolidFill(path, options.fcnvFill);
 
-  PathCircle circle = options.fuseCircle != 0 ? circleOfPath(path.segments, closed) : PathCircle{};
+  SegmentArcs& arcs = context.segmentArcs;
+  arcs.reset(path.segments, closed);
+  PathCircle circle = options.fuseCircle != 0 ? circleOfPath(arcs) : PathCircle{};
   if (circle.ok) {
     writeCircle(writer, lineType, color, {circle.centre.x, circle.centre.y}, circle.radius, layer);
     if (ownFill) {
@@ -114,7 +116,7 @@ HostResult writeExportPath(DxfRecordWriter& writer, const ExportPath& path, ArtH
     context.curClosed = closed ? 1 : 0;
     SegmentConverter converter(writer, layer, options.polyMode);
     converter.begin();
-    converter.convertPath(path.segments, closed);
+    converter.convertPath(arcs);
     if (converter.mode() == plugin::POLY_MODE_POLYLINE) {
       writePolyline(writer, converter.vertices(), closed, layer);
       if (ownFill) writeHatchPolyline(writer, colorNumber(path.style.fill.color), converter.vertices(), closed, layer);

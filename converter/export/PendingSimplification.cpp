@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "plugin-common/ArcGeometry.h"
+
 namespace converter {
 namespace {
 
@@ -12,15 +14,11 @@ using plugin::WorkPoint;
 /// Three points whose turn is below this angle (radians) are taken as collinear.
 constexpr double kCollinearSine = 1e-12;
 
-WorkPoint pointOf(const PolyVertex& vertex) { return {vertex.x, vertex.y}; }
-
 /// True when the way from first over middle to end turns back at middle (a right angle or more): no arc
 /// through the three points follows such a turn (the arc through them would sweep a half turn or more).
 bool turnsBack(WorkPoint first, WorkPoint middle, WorkPoint end) {
   return (middle.x - first.x) * (end.x - middle.x) + (middle.y - first.y) * (end.y - middle.y) < 0;
 }
-
-double bulgeOfSweep(double sweep) { return std::tan(sweep / 4); }
 
 /// The two results of the sweep rule: the arc through via, and the other way round.
 struct SweepChoice {
@@ -112,10 +110,10 @@ void optimizeLines(std::vector<PolyVertex>& vertices, double tolerance) {
     double length = plugin::distance(from, to);
     return length > 0 ? WorkPoint{(to.x - from.x) / length, (to.y - from.y) / length} : WorkPoint{1, 0};
   };
-  WorkPoint direction = unitToward(pointOf(vertices[0]), pointOf(vertices[1]));
+  WorkPoint direction = unitToward(vertices[0], vertices[1]);
   for (size_t index = 2; index < count; ++index) {
-    WorkPoint from = pointOf(vertices[kept - 2]);
-    WorkPoint point = pointOf(vertices[index]);
+    WorkPoint from = vertices[kept - 2];
+    WorkPoint point = vertices[index];
     double length = plugin::distance(from, point);
     WorkPoint along{from.x + length * direction.x, from.y + length * direction.y};
     if (length > tolerance && plugin::distance(point, along) > tolerance) {
@@ -149,9 +147,9 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
 
   size_t start = 0;
   for (; start + 2 < count; start += 2) {
-    WorkPoint first = pointOf(vertices[start]);
-    WorkPoint middle = pointOf(vertices[start + 1]);
-    WorkPoint end = pointOf(vertices[start + 2]);
+    WorkPoint first = vertices[start];
+    WorkPoint middle = vertices[start + 1];
+    WorkPoint end = vertices[start + 2];
     if (onPrevious(end) && sweepsBelowMergeLimit(previous.centre, previousFirst, end, previousMiddle)) {
       // The triple continues the arc before it: one arc from that arc's start.
       first = previousFirst;
@@ -163,17 +161,17 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
     if (std::fabs(sweep) >= kMergedArcSweepLimit || (!circle.ok && turnsBack(first, middle, end))) {
       // A sharp turn or a cusp of the flattened curve: one arc through the three points would loop far
       // outside them (a near-full circle for a cusp), so the middle point stays as a corner.
-      place(last, {first.x, first.y, 0});
+      place(last, {first, 0});
       ++last;
-      place(last, {middle.x, middle.y, 0});
+      place(last, {middle, 0});
       ++last;
-      place(last, {end.x, end.y, 0});
+      place(last, {end, 0});
       previous = {};
       continue;
     }
-    place(last, {first.x, first.y, bulgeOfSweep(sweep)});
+    place(last, {first, plugin::bulgeOfSweep(sweep)});
     ++last;
-    place(last, {end.x, end.y, 0});
+    place(last, {end, 0});
     previous = circle;
     previousFirst = first;
     previousMiddle = middle;
@@ -181,24 +179,24 @@ void smoothArcs(std::vector<PolyVertex>& vertices, double tolerance) {
 
   if (start + 1 < count) {
     // One vertex left after the last triple: an arc to it over the last three vertices.
-    WorkPoint first = pointOf(vertices[count - 3]);
-    WorkPoint middle = pointOf(vertices[count - 2]);
-    WorkPoint end = pointOf(vertices[count - 1]);
+    WorkPoint first = vertices[count - 3];
+    WorkPoint middle = vertices[count - 2];
+    WorkPoint end = vertices[count - 1];
     if (onPrevious(end) &&
         std::fabs(sweepAvoiding(previous.centre, previousMiddle, end, previousFirst)) < kMergedArcSweepLimit) {
       --last;
-      place(last, {previousFirst.x, previousFirst.y,
-                   bulgeOfSweep(sweepThrough(previous.centre, previousFirst, end, previousMiddle))});
+      double sweep = sweepThrough(previous.centre, previousFirst, end, previousMiddle);
+      place(last, {previousFirst, plugin::bulgeOfSweep(sweep)});
     } else {
       ThreePointCircle circle = circleThrough(first, middle, end);
       double sweep = circle.ok ? sweepAvoiding(circle.centre, middle, end, first) : 0;
       // As above, an arc of a half turn or more is no smoothing of two short chords: the last chord stays.
-      double bulge = std::fabs(sweep) < kMergedArcSweepLimit ? bulgeOfSweep(sweep) : 0;
-      place(last, {middle.x, middle.y, bulge});
+      double bulge = std::fabs(sweep) < kMergedArcSweepLimit ? plugin::bulgeOfSweep(sweep) : 0;
+      place(last, {middle, bulge});
     }
     ++last;
   }
-  place(last, {vertices[count - 1].x, vertices[count - 1].y, 0});
+  place(last, {vertices[count - 1], 0});
   output.resize(last + 1);
   vertices.swap(output);  // the caller's list keeps its room for the next path
 }

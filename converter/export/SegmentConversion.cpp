@@ -25,7 +25,8 @@ constexpr int kDefaultVertexLimit = 512;
 
 bool samePoint(ArtPoint point, double x, double y) { return point.x == x && point.y == y; }
 
-bool sameVertexPoint(const PolyVertex& a, const PolyVertex& b) { return a.x == b.x && a.y == b.y; }
+/// Whether two vertices lie on one point, whatever their bulges.
+bool sameVertexPoint(const WorkPoint& a, const WorkPoint& b) { return a == b; }
 
 /// Whether the Bezier a→b is straight: both handles retracted, or both handle lines one line.
 bool isStraight(const PathSegment& a, const PathSegment& b) {
@@ -65,19 +66,16 @@ double segmentSweep(WorkPoint centre, const PathSegment& a, const PathSegment& b
 
 }  // namespace
 
-plugin::SegmentCircle circularSegment(const PathSegment& a, const PathSegment& b) {
-  return plugin::arcFromBezier(a, b, plugin::ArcTolerance::CONVERTER);
-}
-
-PathCircle circleOfPath(std::span<const PathSegment> segments, bool closed) {
+PathCircle circleOfPath(SegmentArcs& arcs) {
+  std::span<const PathSegment> segments = arcs.segments();
   size_t count = segments.size();
-  if (count <= 2 || !closed) return {};
+  if (count <= 2 || !arcs.closed()) return {};
   PathCircle first;
   for (size_t k = 1; k <= count; ++k) {
     const PathSegment& a = segments[k - 1];
     const PathSegment& b = segments[k % count];
     if (a.anchor == a.out || b.anchor == b.in) return {};
-    plugin::SegmentCircle arc = circularSegment(a, b);
+    const plugin::SegmentCircle& arc = arcs.arcFrom(k - 1);
     if (!arc.ok) return {};
     if (k == 1) {
       first = {arc.centre, arc.radius, true};
@@ -113,11 +111,11 @@ void writePolyline(DxfRecordWriter& writer, std::span<const PolyVertex> vertices
     for (size_t index = start; index < end; ++index) writeVertex(writer, vertices[index], layer);
     if (end < lastIndex) {
       // The vertex shared with the next piece ends this one; its arc belongs to the next piece.
-      writeVertex(writer, {vertices[end].x, vertices[end].y, 0}, layer);
+      writeVertex(writer, {vertices[end], 0}, layer);
     } else {
       writeVertex(writer, vertices[lastIndex], layer);
       if (closed && !sameVertexPoint(vertices[lastIndex], vertices[0])) {
-        writeVertex(writer, {vertices[0].x, vertices[0].y, 0}, layer);
+        writeVertex(writer, {vertices[0], 0}, layer);
       }
     }
     writeSeqEnd(writer);
@@ -158,41 +156,37 @@ void SegmentConverter::appendPoint(ArtPoint point) {
   appendVertex({point.x, point.y, 0});
 }
 
-void SegmentConverter::convertSegment(const PathSegment& a, const PathSegment& b) {
+void SegmentConverter::convertSegment(SegmentArcs& arcs, size_t index) {
+  std::span<const PathSegment> segments = arcs.segments();
+  const PathSegment& a = segments[index];
+  const PathSegment& b = segments[(index + 1) % segments.size()];
   ExportContext& context = writer.context();
   if (isStraight(a, b)) {
     appendPoint(b.anchor);
     return;
   }
   if (context.arcSegmentDetection != 0) {
-    plugin::SegmentCircle arc = circularSegment(a, b);
+    const plugin::SegmentCircle& arc = arcs.arcFrom(index);
     if (arc.ok) {
-      double bulge = std::tan(segmentSweep(arc.centre, a, b) / 4);
+      double bulge = plugin::bulgeOfSweep(segmentSweep(arc.centre, a, b));
       if (std::fabs(bulge) < kStraightBulge) bulge = 0;
-      if (context.pending.empty() || !sameVertexPoint(context.pending.back(), {a.anchor.x, a.anchor.y, 0})) {
-        context.pending.push_back({a.anchor.x, a.anchor.y, 0});
+      WorkPoint start = plugin::toWork(a.anchor);
+      if (context.pending.empty() || !sameVertexPoint(context.pending.back(), start)) {
+        context.pending.push_back({start, 0});
       }
       context.pending.back().bulge = bulge;
       appendVertex({b.anchor.x, b.anchor.y, 0});
       return;
     }
   }
-  // Flattened with the weight tables; the tables hold at most kBezierTableSize - 1 steps.
-  int steps = std::clamp<int>(context.bezierSteps, 1, static_cast<int>(kBezierTableSize) - 1);
+  // Flattened with the weight table, each point rounded to the host's 4-byte reals.
+  const plugin::BezierWeightTable& weights = context.bezierWeights;
   WorkPoint p0 = plugin::toWork(a.anchor);
   WorkPoint p1 = plugin::toWork(a.out);
   WorkPoint p2 = plugin::toWork(b.in);
   WorkPoint p3 = plugin::toWork(b.anchor);
   appendAnchor(a);
-  for (int step = 1; step < steps; ++step) {
-    auto i = static_cast<size_t>(step);
-    auto j = static_cast<size_t>(steps - step);
-    WorkPoint point{p0.x * context.bernsteinA[i] + p1.x * context.bernsteinB[i] + p2.x * context.bernsteinB[j] +
-                        p3.x * context.bernsteinA[j],
-                    p0.y * context.bernsteinA[i] + p1.y * context.bernsteinB[i] + p2.y * context.bernsteinB[j] +
-                        p3.y * context.bernsteinA[j]};
-    appendPoint(plugin::toArt(point));
-  }
+  for (int step = 1; step < weights.steps; ++step) appendPoint(plugin::toArt(weights.pointAt(step, p0, p1, p2, p3)));
   appendPoint(b.anchor);
 }
 
@@ -241,7 +235,7 @@ void SegmentConverter::writePolylineAndArcs(size_t count) {
   std::vector<PolyVertex>& buffer = context.polyVertices;
   for (size_t index = 0; index < count; ++index) {
     PolyVertex vertex = context.pending[index];
-    PolyVertex straight{vertex.x, vertex.y, 0};
+    PolyVertex straight{vertex, 0};
     bool repeatsLast = !buffer.empty() && sameVertexPoint(buffer.back(), straight);
     if (std::fabs(vertex.bulge) < kStraightBulge) {
       if (!repeatsLast) buffer.push_back(straight);
@@ -278,21 +272,23 @@ void SegmentConverter::writeLinesAndArcs(size_t count) {
   }
 }
 
-void SegmentConverter::convertPath(std::span<const PathSegment> segments, bool closed) {
+void SegmentConverter::convertPath(SegmentArcs& arcs) {
+  std::span<const PathSegment> segments = arcs.segments();
+  bool closed = arcs.closed();
   size_t count = segments.size();
   if (count == 0) return;
   bool polylineMode = polyMode == plugin::POLY_MODE_POLYLINE;
   appendAnchor(segments[0]);
   for (size_t k = 1; k < count; ++k) {
     appendAnchor(segments[k - 1]);
-    convertSegment(segments[k - 1], segments[k]);
+    convertSegment(arcs, k - 1);
     bool lastOfOpenPath = !closed && k == count - 1;
     // In a polyline the next segment starts on this one's end; it is appended again there.
     flushPending(polylineMode && !lastOfOpenPath, false);
   }
   if (closed) {
     appendAnchor(segments[count - 1]);
-    convertSegment(segments[count - 1], segments[0]);
+    convertSegment(arcs, count - 1);
   }
   // A closed polyline's last vertex is its first again, which the closed flag draws.
   flushPending(polylineMode && closed, true);

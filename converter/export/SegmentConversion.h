@@ -5,13 +5,14 @@
 // on (flushPending): into the whole-path buffer for POLYLINE output, or written at once as POLYLINE and ARC, or
 // LINE and ARC.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "converter/export/DxfRecordWriter.h"
 #include "converter/export/PolyVertex.h"
-#include "plugin-common/ArcGeometry.h"
+#include "converter/export/SegmentArcs.h"
 #include "plugin-common/PlaneGeometry.h"
 
 namespace converter {
@@ -29,10 +30,7 @@ struct PathCircle {
 /// The circle a closed path of more than two segments draws, when every segment (the closing one included) is
 /// a circular arc with both handles out (the converter's recognition) and every arc's centre and radius agree
 /// with the first arc's within radius × 0.001.
-[[nodiscard]] PathCircle circleOfPath(std::span<const plugin::PathSegment> segments, bool closed);
-
-/// The converter's recognition of the Bezier a→b as a circular arc of at most a quarter turn.
-[[nodiscard]] plugin::SegmentCircle circularSegment(const plugin::PathSegment& a, const plugin::PathSegment& b);
+[[nodiscard]] PathCircle circleOfPath(SegmentArcs& arcs);
 
 /// Writes vertices as POLYLINE (with the context's current line type, colour and width code): one polyline
 /// when they fit the vertex limit, else open pieces of at most that many vertices, each piece ending on the
@@ -55,14 +53,14 @@ class SegmentConverter {
   void appendAnchor(const plugin::PathSegment& segment);
   /// Appends the point unless it is the last point; it then is the last point.
   void appendPoint(plugin::ArtPoint point);
-  /// Appends the vertices of the Bezier from a to b.
-  void convertSegment(const plugin::PathSegment& a, const plugin::PathSegment& b);
+  /// Appends the vertices of the Bezier from segment index of the path to the next.
+  void convertSegment(SegmentArcs& arcs, size_t index);
   /// Rewrites the pending list (line optimization, arc smoothing, as the options say) and moves it on: into
   /// the buffer, or written as POLYLINE and ARC, or LINE and ARC. Without its last vertex when dropLast; the
   /// final flush of a path that emitted a single vertex doubles it.
   void flushPending(bool dropLast, bool final);
-  /// Every segment of a path in turn, the closing one of a closed path included, with the final flush.
-  void convertPath(std::span<const plugin::PathSegment> segments, bool closed);
+  /// Every segment of the path in turn, the closing one of a closed path included, with the final flush.
+  void convertPath(SegmentArcs& arcs);
   /// The polyline-and-arc mode's buffered straight run as one POLYLINE, when it holds a line (two vertices or
   /// more); the buffer is then empty.
   void writeBufferedRun();

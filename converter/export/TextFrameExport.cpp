@@ -97,7 +97,7 @@ std::string runText(const plugin::GlyphRun& run) {
 }
 
 /// The artwork point of a glyph run's origin: through the frame matrix, then into stored coordinates.
-ExportPoint startPoint(const plugin::GlyphRun& run, const HostRealMatrix& matrix) {
+plugin::WorkPoint startPoint(const plugin::GlyphRun& run, const HostRealMatrix& matrix) {
   HostRealPoint origin = run.origin();
   HostRealPoint transformed{};
   check(heldSuite<RealMathSuite>().realMatrixTransformPoint(&matrix, &origin, &transformed));
@@ -121,8 +121,8 @@ std::string fileText(const plugin::GlyphRun& run, std::string codePageText) {
 /// What one line becomes.
 struct LineText {
   std::string bytes;
-  ExportPoint start;
-  ExportPoint end;
+  plugin::WorkPoint start;
+  plugin::WorkPoint end;
   int16_t color = kNoColor;
   double height = 0;
 };
@@ -177,7 +177,7 @@ void writeLines(DxfRecordWriter& writer, ArtHandle frame, std::string_view layer
     if (!collected) continue;
     int32_t justification = line.textRange().paraFeatures().justification().value_or(JUSTIFY_LEFT);
 
-    ExportPoint point = collected->start;
+    plugin::WorkPoint point = collected->start;
     int16_t code = kJustifyLeftCode;
     if (justification == JUSTIFY_CENTER) {
       point = {(collected->start.x + collected->end.x) / 2, (collected->start.y + collected->end.y) / 2};

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "plugin-common/ArcGeometry.h"
 #include "plugin-common/BezierWeightTables.h"
@@ -23,6 +24,11 @@ namespace {
 // Some optimisers drop a narrowing that is widened again; conversion results would then depend on inlining.
 TEST(PlaneGeometry, APointNarrowedAndWidenedAgainKeepsTheRounding) {
   EXPECT_EQ(throughArtPoint({0.1, 0.3}), (WorkPoint{0.1f, 0.3f}));
+}
+
+TEST(PlaneGeometry, TheHostsSegmentKeepsItsPointsAndCornerFlag) {
+  HostPathSegment host{{1.5f, -2}, {3, 4.25f}, {-5, 6}, 1};
+  EXPECT_EQ(fromHost(host), (PathSegment{{1.5f, -2}, {3, 4.25f}, {-5, 6}, 1}));
 }
 
 TEST(PlaneGeometry, ElementaryHelpersAtTheirEdges) {
@@ -161,6 +167,12 @@ TEST(ArcGeometry, AQuarterCircleIsBuiltWithTheQuarterRatioAndRecognised) {
   }
 }
 
+TEST(ArcGeometry, TheBulgeIsTheTangentOfAQuarterOfTheSweepWithItsSign) {
+  EXPECT_EQ(bulgeOfSweep(0), 0.0);
+  EXPECT_DOUBLE_EQ(bulgeOfSweep(std::numbers::pi), 1.0);  // a half circle
+  EXPECT_DOUBLE_EQ(bulgeOfSweep(-std::numbers::pi / 2), -std::tan(std::numbers::pi / 8));
+}
+
 TEST(ArcGeometry, BuiltArcsOfEverySweepUpToAQuarterAreRecognisedBothWays) {
   const WorkPoint centre{37, -12};
   for (double start : {0.3, 2.0, -2.9, -1.0}) {
@@ -263,20 +275,34 @@ TEST(ArcGeometry, NoBezierForTwoVerticalOrParallelTangents) {
 TEST(BezierWeightTables, EndsAreExactAndPointsLieOnTheCurve) {
   BezierWeights weights;
   fillBezierWeights(weights);
-  EXPECT_EQ(weights.screen.a.size(), 33u);
-  EXPECT_EQ(weights.measure.a.size(), 65u);
-  EXPECT_EQ(weights.screen.a[0], 1.0);
-  EXPECT_EQ(weights.screen.b[0], 0.0);
-  EXPECT_EQ(weights.screen.a[32], 0.0);
-  EXPECT_EQ(weights.measure.b[64], 0.0);
-  EXPECT_DOUBLE_EQ(weights.measure.a[16], 0.75 * 0.75 * 0.75);
-  EXPECT_DOUBLE_EQ(weights.measure.b[16], 3 * 0.25 * 0.75 * 0.75);
+  EXPECT_EQ(weights.screen.steps, 32);
+  EXPECT_EQ(weights.measure.steps, 64);
+  EXPECT_EQ(weights.screen.bernsteinA[0], 1.0);
+  EXPECT_EQ(weights.screen.bernsteinB[0], 0.0);
+  EXPECT_EQ(weights.screen.bernsteinA[32], 0.0);
+  EXPECT_EQ(weights.measure.bernsteinB[64], 0.0);
+  EXPECT_DOUBLE_EQ(weights.measure.bernsteinA[16], 0.75 * 0.75 * 0.75);
+  EXPECT_DOUBLE_EQ(weights.measure.bernsteinB[16], 3 * 0.25 * 0.75 * 0.75);
   // The middle of a symmetric curve: (p0 + 3 p1 + 3 p2 + p3) / 8.
-  WorkPoint middle = bezierPointAt(weights.screen.a, weights.screen.b, 16, {0, 0}, {0, 8}, {8, 8}, {8, 0});
+  WorkPoint middle = weights.screen.pointAt(16, {0, 0}, {0, 8}, {8, 8}, {8, 0});
   EXPECT_DOUBLE_EQ(middle.x, 4);
   EXPECT_DOUBLE_EQ(middle.y, 6);
-  WorkPoint last = bezierPointAt(weights.measure.a, weights.measure.b, 64, {0, 0}, {0, 8}, {8, 8}, {8, 1});
-  EXPECT_EQ(last, (WorkPoint{8, 1}));
+  EXPECT_EQ(weights.measure.pointAt(64, {0, 0}, {0, 8}, {8, 8}, {8, 1}), (WorkPoint{8, 1}));
+  // Steps beyond the ends are the ends; an unfilled table has no curve but its start.
+  EXPECT_EQ(weights.measure.pointAt(65, {0, 0}, {0, 8}, {8, 8}, {8, 1}), (WorkPoint{8, 1}));
+  EXPECT_EQ(weights.measure.pointAt(-1, {2, 3}, {0, 8}, {8, 8}, {8, 1}), (WorkPoint{2, 3}));
+  EXPECT_EQ(BezierWeightTable{}.pointAt(1, {2, 3}, {0, 8}, {8, 8}, {8, 1}), (WorkPoint{2, 3}));
+}
+
+TEST(BezierWeightTables, StepsAreKeptWithinTheTable) {
+  BezierWeightTable table;
+  fillBezierWeights(table, 500);
+  EXPECT_EQ(table.steps, kMostBezierSteps);
+  EXPECT_EQ(table.bernsteinA[kMostBezierSteps], 0.0);
+  fillBezierWeights(table, 0);
+  EXPECT_EQ(table.steps, 1);
+  EXPECT_EQ(table.bernsteinA[0], 1.0);
+  EXPECT_EQ(table.bernsteinA[1], 0.0);
 }
 
 }  // namespace

@@ -11,8 +11,12 @@
 namespace converter {
 namespace {
 
+using test::countOf;
 using test::dxfLines;
+using test::DxfPair;
+using test::dxfPairs;
 using test::MemoryRecords;
+using test::valuesOf;
 
 constexpr double kMillimetresPerPoint = 0.35278;
 
@@ -82,12 +86,9 @@ TEST(DxfEntities, ArcSegmentsFollowTheExportTolerance) {
   options.cnvtAber = 0;
   MemoryRecords records(options);
   writeArc(records.writer(), kNoLineType, kNoColor, {0, 0, 1}, {10, 0, 0}, "1");
-  size_t vertices = 0;
-  for (size_t at = records.text().find("VERTEX"); at != std::string::npos; at = records.text().find("VERTEX", at + 1)) {
-    ++vertices;
-  }
-  EXPECT_EQ(vertices, 64u) << "a tolerance of 0 gives the most segments, 63";
-  EXPECT_EQ(records.text().find("ARC"), std::string::npos);
+  std::vector<DxfPair> pairs = dxfPairs(records.text());
+  EXPECT_EQ(countOf(pairs, {0, "VERTEX"}), 64u) << "a tolerance of 0 gives the most segments, 63";
+  EXPECT_EQ(countOf(pairs, {0, "ARC"}), 0u);
 }
 
 struct PolylineHeaderCase {
@@ -159,8 +160,11 @@ TEST(DxfEntities, TextWithAndWithoutRotationColourAndJustification) {
 TEST(DxfEntities, ValuesCannotBreakTheGroupStructure) {
   MemoryRecords records;
   writeTextEntity(records.writer(), 10, kNoColor, 0, 0, {0, 0}, "two\r\nlines\t", "Lay\ner");
-  EXPECT_NE(records.text().find("  8\r\nLayer\r\n"), std::string::npos);
-  EXPECT_NE(records.text().find("  1\r\ntwolines\r\n"), std::string::npos);
+  // Every line still pairs a code with its value, and the breaks are gone from the values.
+  std::vector<DxfPair> pairs = dxfPairs(records.text());
+  EXPECT_EQ(valuesOf(pairs, 0), std::vector<std::string>{"TEXT"});
+  EXPECT_EQ(valuesOf(pairs, 8), std::vector<std::string>{"Layer"});
+  EXPECT_EQ(valuesOf(pairs, 1), std::vector<std::string>{"twolines"});
 }
 
 TEST(DxfBlocks, NamedByLayerDepthAndSequence) {

@@ -12,7 +12,10 @@ namespace converter {
 namespace {
 
 using test::dxfLines;
+using test::DxfPair;
+using test::dxfPairs;
 using test::MemoryRecords;
+using test::valuesOf;
 
 TEST(DxfTables, LineTypeOfAnOddPatternDropsItsLastDash) {
   MemoryRecords records;
@@ -38,7 +41,9 @@ TEST(DxfTables, LineTypeCountBeyondTheStoredElementsIsCut) {
   MemoryRecords records;
   LineTypeEntry pattern{1000, {1, 1, 1, 1, 1, 1}};
   writeLineTypeEntry(records.writer(), 0, pattern);
-  EXPECT_NE(records.text().find(" 73\r\n6\r\n"), std::string::npos);
+  std::vector<DxfPair> pairs = dxfPairs(records.text());
+  EXPECT_EQ(valuesOf(pairs, 73), std::vector<std::string>{"6"});
+  EXPECT_EQ(valuesOf(pairs, 49).size(), 6u);
 }
 
 TEST(DxfTables, LayerEntryIsOffUnlessVisibleAndPrintable) {

@@ -23,7 +23,10 @@ namespace converter {
 namespace {
 
 using test::dxfLines;
+using test::DxfPair;
+using test::dxfPairs;
 using test::entryNames;
+using test::holdsRun;
 using test::newDocument;
 using test::readText;
 using test::RecordingPasses;
@@ -42,11 +45,11 @@ struct MemoryExport {
   platform::Result<void> run() { return writeDxf(*context, options, document, passes, output); }
 };
 
-/// Position of text in the file, failing the test when it is missing.
-size_t positionOf(const std::string& file, std::string_view text) {
-  size_t position = file.find(text);
-  EXPECT_NE(position, std::string::npos) << text;
-  return position;
+/// Index of the first such pair in the file's pairs, failing the test when there is none.
+size_t positionOf(const std::vector<DxfPair>& pairs, const DxfPair& pair) {
+  auto found = std::find(pairs.begin(), pairs.end(), pair);
+  EXPECT_NE(found, pairs.end()) << pair.first << " " << pair.second;
+  return static_cast<size_t>(found - pairs.begin());
 }
 
 TEST(DxfWriter, EmptyDocumentIsACompleteFile) {
@@ -88,15 +91,16 @@ TEST(DxfWriter, SectionsInOrderWithWhatThePassesWrite) {
   ASSERT_TRUE(written.ok()) << written.error().describe();
   EXPECT_EQ(exporter.passes.calls, (std::vector<std::string>{"lineTypes", "blocks 2", "blocks 1", "entities"}));
   const std::string& file = exporter.output.text();
+  std::vector<DxfPair> pairs = dxfPairs(file);
   std::vector<size_t> order{
-      positionOf(file, "HEADER"),       positionOf(file, "  2\r\nTABLES"),     positionOf(file, "AIGENLINE001"),
-      positionOf(file, "  2\r\nLAYER"), positionOf(file, "  2\r\nSTYLE"),      positionOf(file, "  2\r\nBLOCKS"),
-      positionOf(file, "AIGNBL01020002"), positionOf(file, "AIGNBL01010001"), positionOf(file, "  2\r\nENTITIES"),
-      positionOf(file, "  0\r\nLINE")};
+      positionOf(pairs, {2, "HEADER"}),         positionOf(pairs, {2, "TABLES"}),
+      positionOf(pairs, {2, "AIGENLINE001"}),   positionOf(pairs, {2, "LAYER"}),
+      positionOf(pairs, {2, "STYLE"}),          positionOf(pairs, {2, "BLOCKS"}),
+      positionOf(pairs, {2, "AIGNBL01020002"}), positionOf(pairs, {2, "AIGNBL01010001"}),
+      positionOf(pairs, {2, "ENTITIES"}),       positionOf(pairs, {0, "LINE"})};
   EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
   // Millimetres at scale 1 from the ruler origin: x = 100 points is 35.278 mm.
-  EXPECT_NE(file.find(dxfLines({" 10", "35.278000", " 20", "0.000000", " 11", "0.000000", " 21", "35.278000"})),
-            std::string::npos);
+  EXPECT_TRUE(holdsRun(pairs, {{10, "35.278000"}, {20, "0.000000"}, {11, "0.000000"}, {21, "35.278000"}}));
   EXPECT_TRUE(file.ends_with(dxfLines({"  0", "ENDSEC", "  0", "EOF"})));
 }
 
@@ -112,13 +116,11 @@ TEST(DxfWriter, PrintableAreaCentreOriginShiftsExtentsAndPoints) {
 
   ASSERT_TRUE(exporter.run().ok());
 
-  const std::string& file = exporter.output.text();
-  EXPECT_NE(file.find(dxfLines({"  9", "$EXTMIN", " 10", "-101.600640", " 20", "-133.350840", " 30", "0", "  9",
-                                "$EXTMAX", " 10", "101.600640", " 20", "133.350840", " 30", "0"})),
-            std::string::npos);
+  std::vector<DxfPair> pairs = dxfPairs(exporter.output.text());
+  EXPECT_TRUE(holdsRun(pairs, {{9, "$EXTMIN"}, {10, "-101.600640"}, {20, "-133.350840"}, {30, "0"},
+                               {9, "$EXTMAX"}, {10, "101.600640"}, {20, "133.350840"}, {30, "0"}}));
   // The centre of the printable area is the drawing's origin.
-  EXPECT_NE(file.find(dxfLines({"CIRCLE", "  8", "LAYER_1", " 10", "0.000000", " 20", "0.000000", " 40", "3.527800"})),
-            std::string::npos);
+  EXPECT_TRUE(holdsRun(pairs, {{0, "CIRCLE"}, {8, "LAYER_1"}, {10, "0.000000"}, {20, "0.000000"}, {40, "3.527800"}}));
 }
 
 TEST(DxfWriter, PreparesTheContextFromTheOptions) {
@@ -155,21 +157,22 @@ TEST(DxfWriter, PreparesTheContextFromTheOptions) {
     ExportContext& context = *exporter.context;
     EXPECT_EQ(exporter.options.cnvtScal, test.expectedScale);
     EXPECT_DOUBLE_EQ(context.unitFactor, test.expectedFactor);
-    EXPECT_EQ(context.bezierSteps, test.expectedSteps);
+    const plugin::BezierWeightTable& weights = context.bezierWeights;
+    EXPECT_EQ(weights.steps, test.expectedSteps);
     EXPECT_EQ(context.blockCount, 0);
     EXPECT_EQ(context.lineTypeCount, 0);
     EXPECT_EQ(context.blocksDone, 0);
     EXPECT_EQ(context.progressPercent, 0);
     EXPECT_EQ(context.maxDepth, 0);
     size_t steps = static_cast<size_t>(test.expectedSteps);
-    EXPECT_EQ(context.bernsteinA[0], 1);
-    EXPECT_EQ(context.bernsteinB[0], 0);
-    EXPECT_EQ(context.bernsteinA[steps], 0);
-    EXPECT_EQ(context.bernsteinB[steps], 0);
+    EXPECT_EQ(weights.bernsteinA[0], 1);
+    EXPECT_EQ(weights.bernsteinB[0], 0);
+    EXPECT_EQ(weights.bernsteinA[steps], 0);
+    EXPECT_EQ(weights.bernsteinB[steps], 0);
     double t = 1.0 / static_cast<double>(steps);
-    EXPECT_NEAR(context.bernsteinA[1], std::pow(1 - t, 3), 1e-15);
-    EXPECT_NEAR(context.bernsteinB[1], 3 * t * std::pow(1 - t, 2), 1e-15);
-    EXPECT_NEAR(context.bernsteinA[steps / 2], 0.125, 1e-15);
+    EXPECT_NEAR(weights.bernsteinA[1], std::pow(1 - t, 3), 1e-15);
+    EXPECT_NEAR(weights.bernsteinB[1], 3 * t * std::pow(1 - t, 2), 1e-15);
+    EXPECT_NEAR(weights.bernsteinA[steps / 2], 0.125, 1e-15);
   }
 }
 
@@ -196,8 +199,9 @@ TEST(DxfWriter, TiipModesWithoutLayersAndTheirBlockDepths) {
     };
     ASSERT_TRUE(exporter.run().ok());
     EXPECT_EQ(exporter.passes.calls, test.calls);
-    EXPECT_EQ(exporter.output.text().find("  2\r\nLAYER\r\n") != std::string::npos, test.layerTable);
-    EXPECT_NE(exporter.output.text().find("  2\r\nSTYLE\r\n"), std::string::npos);
+    std::vector<DxfPair> pairs = dxfPairs(exporter.output.text());
+    EXPECT_EQ(holdsRun(pairs, {{0, "TABLE"}, {2, "LAYER"}}), test.layerTable);
+    EXPECT_TRUE(holdsRun(pairs, {{0, "TABLE"}, {2, "STYLE"}}));
   }
 }
 
@@ -208,13 +212,11 @@ TEST(DxfWriter, LayerTableCountsEveryLayerButSkipsConfigurationLayers) {
                               {"Configuration Layer", true, true, nullptr},
                               {"Cut", false, true, nullptr}};
   ASSERT_TRUE(exporter.run().ok());
-  EXPECT_NE(exporter.output.text().find(dxfLines({"  0", "TABLE", "  2", "LAYER", " 70", "3",
-                                                  "  0", "LAYER", "  2", "Cut", " 70", "64", " 62", "7", "  6",
-                                                  "CONTINUOUS",
-                                                  "  0", "LAYER", "  2", "Cut_1", " 70", "64", " 62", "-7", "  6",
-                                                  "CONTINUOUS",
-                                                  "  0", "ENDTAB"})),
-            std::string::npos);
+  EXPECT_TRUE(holdsRun(dxfPairs(exporter.output.text()),
+                       {{0, "TABLE"}, {2, "LAYER"}, {70, "3"},
+                        {0, "LAYER"}, {2, "Cut"}, {70, "64"}, {62, "7"}, {6, "CONTINUOUS"},
+                        {0, "LAYER"}, {2, "Cut_1"}, {70, "64"}, {62, "-7"}, {6, "CONTINUOUS"},
+                        {0, "ENDTAB"}}));
 }
 
 TEST(DxfWriter, StoppedPassEndsTheFileWhereItStands) {

@@ -2,7 +2,10 @@
 
 #include <stdlib.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <charconv>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -16,6 +19,45 @@ std::string dxfLines(std::initializer_list<std::string_view> lines) {
     text += "\r\n";
   }
   return text;
+}
+
+std::vector<DxfPair> dxfPairs(std::string_view text) {
+  std::vector<std::string_view> lines;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = std::min(text.find("\r\n", start), text.size());
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  EXPECT_EQ(lines.size() % 2, 0u) << "a group code without its value";
+  std::vector<DxfPair> pairs;
+  for (size_t index = 0; index + 1 < lines.size(); index += 2) {
+    std::string_view codeLine = lines[index];
+    // Readers take the code with its leading blanks, right-justified in three columns.
+    size_t digits = codeLine.find_first_not_of(' ');
+    int code = 0;
+    auto [end, error] = std::from_chars(codeLine.data() + std::min(digits, codeLine.size()),
+                                        codeLine.data() + codeLine.size(), code);
+    EXPECT_TRUE(error == std::errc{} && end == codeLine.data() + codeLine.size())
+        << "line " << index + 1 << " is no group code: \"" << codeLine << "\"";
+    pairs.emplace_back(code, std::string(lines[index + 1]));
+  }
+  return pairs;
+}
+
+std::vector<std::string> valuesOf(const std::vector<DxfPair>& pairs, int code) {
+  std::vector<std::string> values;
+  for (const DxfPair& pair : pairs) {
+    if (pair.first == code) values.push_back(pair.second);
+  }
+  return values;
+}
+
+size_t countOf(const std::vector<DxfPair>& pairs, const DxfPair& pair) {
+  return static_cast<size_t>(std::count(pairs.begin(), pairs.end(), pair));
+}
+
+bool holdsRun(const std::vector<DxfPair>& pairs, const std::vector<DxfPair>& run) {
+  return std::search(pairs.begin(), pairs.end(), run.begin(), run.end()) != pairs.end();
 }
 
 MemoryRecords::MemoryRecords(plugin::ConverterOptions options)

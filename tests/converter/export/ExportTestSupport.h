@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "converter/export/DxfMemoryOutput.h"
@@ -29,6 +30,18 @@ using platform::test::readText;
 
 /// The lines joined as a DXF file writes them, each ended by CR LF.
 [[nodiscard]] std::string dxfLines(std::initializer_list<std::string_view> lines);
+
+/// One group of a DXF file: its code and its value as written.
+using DxfPair = std::pair<int, std::string>;
+/// The text read as (code, value) pairs, as a DXF reader takes it: CR LF lines, a code line then a value line.
+/// A code line that is no number, or a code without its value, fails the test.
+[[nodiscard]] std::vector<DxfPair> dxfPairs(std::string_view text);
+/// The values of every pair with the code, in order.
+[[nodiscard]] std::vector<std::string> valuesOf(const std::vector<DxfPair>& pairs, int code);
+/// How many pairs are this pair.
+[[nodiscard]] size_t countOf(const std::vector<DxfPair>& pairs, const DxfPair& pair);
+/// Whether the pairs hold this run, one pair right after the other.
+[[nodiscard]] bool holdsRun(const std::vector<DxfPair>& pairs, const std::vector<DxfPair>& run);
 
 /// A record writer into memory with its own context and options; unitFactor 1 and no origin unless a test
 /// sets them, so that coordinates are written as given.

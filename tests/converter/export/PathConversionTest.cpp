@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "PathTestHost.h"
-#include "converter/export/BezierWeights.h"
 #include "converter/export/DxfEntities.h"
 
 namespace converter {
 namespace {
 
 using test::corner;
+using test::countOf;
+using test::dxfPairs;
 using test::entityTypes;
 using test::PathRecords;
 using test::PathTestHost;
@@ -347,8 +348,8 @@ TEST_F(PathConversion, ACompoundPathsFirstMemberWritesTheCompoundHatch) {
   arcs.polyMode = plugin::POLY_MODE_POLYLINE_AND_ARC;  // compound fills only in polyline mode
   PathRecords noHatch(arcs);
   ASSERT_EQ(writePath(noHatch.writer(), inner, ExportMode::ENTITIES, ""), 0);
-  EXPECT_EQ(records.text().find("HATCH") == std::string::npos, false);
-  EXPECT_EQ(noHatch.text().find("HATCH"), std::string::npos);
+  EXPECT_EQ(countOf(dxfPairs(records.text()), {0, "HATCH"}), 1u);
+  EXPECT_EQ(countOf(dxfPairs(noHatch.text()), {0, "HATCH"}), 0u);
 }
 
 TEST_F(PathConversion, AVeryLongCurvedPathIsWrittenWhole) {
@@ -360,8 +361,7 @@ TEST_F(PathConversion, AVeryLongCurvedPathIsWrittenWhole) {
   }
   ArtHandle path = host.addPath(segments, false, test::strokedStyle());
   PathRecords flattened(plainOptions());
-  flattened.context().bezierSteps = 128;
-  fillBezierWeights(flattened.context());
+  plugin::fillBezierWeights(flattened.context().bezierWeights, 128);
   ASSERT_EQ(writePath(flattened.writer(), path, ExportMode::ENTITIES, ""), 0);
   std::vector<WrittenEntity> entities = writtenEntities(flattened.text());
   size_t vertices = 0;

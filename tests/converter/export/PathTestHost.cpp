@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
-#include "converter/export/BezierWeights.h"
 #include "converter/export/DxfWriter.h"
 
 namespace converter::test {
@@ -64,18 +64,12 @@ PathRecords::PathRecords(plugin::ConverterOptions options)
     : converterOptions(options), exportContext(std::make_unique<ExportContext>()) {
   recordWriter = std::make_unique<DxfRecordWriter>(output, *exportContext, converterOptions);
   exportContext->unitFactor = 1.0;
-  exportContext->bezierSteps = options.fusesmoth != 0 ? kSmoothingBezierSteps : kPlainBezierSteps;
   exportContext->arcSegmentDetection = 1;
-  fillBezierWeights(*exportContext);
+  plugin::fillBezierWeights(exportContext->bezierWeights,
+                            options.fusesmoth != 0 ? kSmoothingBezierSteps : kPlainBezierSteps);
 }
 
-std::vector<std::string> WrittenEntity::values(int code) const {
-  std::vector<std::string> found;
-  for (const auto& [groupCode, value] : groups) {
-    if (groupCode == code) found.push_back(value);
-  }
-  return found;
-}
+std::vector<std::string> WrittenEntity::values(int code) const { return valuesOf(groups, code); }
 
 double WrittenEntity::real(int code) const {
   std::vector<std::string> found = values(code);
@@ -83,21 +77,12 @@ double WrittenEntity::real(int code) const {
 }
 
 std::vector<WrittenEntity> writtenEntities(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
   std::vector<WrittenEntity> entities;
-  for (size_t index = 0; index + 1 < lines.size(); index += 2) {
-    int code = std::stoi(lines[index]);
-    if (code == 0) {
-      entities.push_back({lines[index + 1], {}});
+  for (DxfPair& pair : dxfPairs(text)) {
+    if (pair.first == 0) {
+      entities.push_back({std::move(pair.second), {}});
     } else if (!entities.empty()) {
-      entities.back().groups.emplace_back(code, lines[index + 1]);
+      entities.back().groups.push_back(std::move(pair));
     }
   }
   return entities;

@@ -14,6 +14,7 @@
 #include "host/Host.h"
 #include "host/document/Art.h"
 #include "plugin-common/ConverterOptions.h"
+#include "tests/converter/export/ExportTestSupport.h"
 #include "tests/converter/export/InProcessHost.h"
 
 namespace converter::test {
@@ -77,7 +78,7 @@ struct WrittenEntity {
   /// The value of its group 0.
   std::string type;
   /// The groups after it, code and value.
-  std::vector<std::pair<int, std::string>> groups;
+  std::vector<DxfPair> groups;
 
   /// The values of a group code, in order.
   [[nodiscard]] std::vector<std::string> values(int code) const;
