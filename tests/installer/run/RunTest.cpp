@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/run/CommandContext.h"
+#include "installer/commands/CommandContext.h"
 #include "installer/run/ExistingInstallation.h"
 #include "installer/run/SetupRun.h"
 #include "installer/script/Script.h"
