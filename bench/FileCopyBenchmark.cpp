@@ -23,9 +23,9 @@
 #include <string_view>
 #include <vector>
 
+#include "installer/commands/CommandContext.h"
 #include "installer/commands/FileCommands.h"
-#include "installer/run/CommandContext.h"
-#include "installer/run/RunState.h"
+#include "installer/commands/RunState.h"
 #include "installer/script/SetupConfig.h"
 #include "installer/script/Tokens.h"
 #include "installer/ui/UserInterface.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "installer/script/CommandTable.h"
+#include "installer/commands/CommandTable.h"
 #include "installer/script/Conditions.h"
 #include "installer/script/ConfigText.h"
 #include "installer/script/Script.h"

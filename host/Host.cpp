@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <stdexcept>
 
 #include "host/sdk/FileFormatSuite.h"
 #include "host/sdk/MenuSuite.h"
 #include "host/suites/SuiteBindings.h"
 #include "host/suites/TextSupport.h"
+#include "platform/AsciiText.h"
 
 namespace host {
 namespace {
@@ -118,8 +118,7 @@ void Host::unloadCode(PluginModule& module) {
 }
 
 const FileFormat* Host::formatFor(std::string_view extension, int32_t option) const {
-  std::string wanted(extension);
-  std::transform(wanted.begin(), wanted.end(), wanted.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::string wanted = platform::lowerAsciiText(extension);
   const FileFormat* best = nullptr;
   for (const auto& format : registered.fileFormats.all()) {
     bool handles = std::find(format->extensions.begin(), format->extensions.end(), wanted) != format->extensions.end();

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/sdk/ErrorCodes.h"
+#include "platform/AsciiText.h"
 #include "plugin-common/PluginFrame.h"
 
 namespace plugin {
@@ -29,7 +30,7 @@ struct ErrorTexts {
 /// The code an entry names: a number (leading "-" or digit) through the host's text-to-number, truncated and
 /// taken as 16 bits; else its first four characters as a four-character code.
 bool entryCode(const char* entry, const UserSuite* user, int32_t* code) {
-  if (entry[0] == '-' || (entry[0] >= '0' && entry[0] <= '9')) {
+  if (entry[0] == '-' || platform::isAsciiDigit(entry[0])) {
     double value = 0;
     if (user == nullptr || user->textToNumber(entry, &value) != HOST_NO_ERROR || !std::isfinite(value)) return false;
     *code = static_cast<int16_t>(static_cast<int32_t>(std::trunc(std::fmod(value, 65536.0))));

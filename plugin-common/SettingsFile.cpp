@@ -16,6 +16,7 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/AsciiText.h"
 #include "platform/AtomicFile.h"
 #include "platform/SpecialFolders.h"
 
@@ -158,14 +159,12 @@ void storeValue(const SettingsKey& key, size_t row, const SettingsLine& line, st
   }
 }
 
-bool isDigit(char character) { return character >= '0' && character <= '9'; }
-
 // The row an INDEXED_TEXT key names: family name, then exactly two decimal digits, inside the family's rows.
 std::optional<size_t> indexedRow(const SettingsKey& key, std::string_view name) {
   if (name.size() != key.name.size() + 2 || !name.starts_with(key.name)) return std::nullopt;
   const char tens = name[name.size() - 2];
   const char units = name[name.size() - 1];
-  if (!isDigit(tens) || !isDigit(units)) return std::nullopt;
+  if (!platform::isAsciiDigit(tens) || !platform::isAsciiDigit(units)) return std::nullopt;
   const size_t row = static_cast<size_t>(tens - '0') * 10 + static_cast<size_t>(units - '0');
   if (row >= key.rows) return std::nullopt;
   return row;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/AsciiText.h"
+
 namespace plugin {
 namespace {
 
@@ -10,8 +12,6 @@ const char* skipSpaces(const char* text) {
   while (*text == ' ') ++text;
   return text;
 }
-
-bool isDigit(char character) { return character >= '0' && character <= '9'; }
 
 }  // namespace
 
@@ -22,7 +22,7 @@ int32_t parseInteger(const char* text) {
   if (*text == '+' || *text == '-') negative = *text++ == '-';
   // Unsigned arithmetic wraps where a signed accumulator would overflow.
   uint32_t value = 0;
-  while (isDigit(*text)) value = value * 10u + static_cast<uint32_t>(*text++ - '0');
+  while (platform::isAsciiDigit(*text)) value = value * 10u + static_cast<uint32_t>(*text++ - '0');
   if (negative) value = 0u - value;
   return static_cast<int32_t>(value);
 }
@@ -33,11 +33,11 @@ double parseReal(const char* text) {
   bool negative = false;
   if (*text == '+' || *text == '-') negative = *text++ == '-';
   double value = 0;
-  while (isDigit(*text)) value = value * 10 + (*text++ - '0');
+  while (platform::isAsciiDigit(*text)) value = value * 10 + (*text++ - '0');
   if (*text == '.') {
     ++text;
     double scale = 0.1;
-    while (isDigit(*text)) {
+    while (platform::isAsciiDigit(*text)) {
       value += (*text++ - '0') * scale;
       scale /= 10;
     }
@@ -49,7 +49,7 @@ double parseReal(const char* text) {
     // Beyond a few hundred steps a double is 0 or infinite, so the count is capped rather than run out.
     constexpr int32_t kExponentCap = 100000;
     int32_t exponent = 0;
-    while (isDigit(*text)) {
+    while (platform::isAsciiDigit(*text)) {
       if (exponent < kExponentCap) exponent = exponent * 10 + (*text - '0');
       ++text;
     }

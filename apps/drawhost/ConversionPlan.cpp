@@ -1,9 +1,10 @@
 #include "apps/drawhost/ConversionPlan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <set>
+
+#include "platform/AsciiText.h"
 
 namespace drawhost {
 namespace {
@@ -41,8 +42,7 @@ fs::path outputNamedAfter(const std::string& input, const std::string& toExtensi
 std::string extensionOf(const fs::path& file) {
   std::string extension = file.extension().string();
   if (!extension.empty()) extension.erase(0, 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
-  return extension;
+  return platform::lowerAsciiText(extension);
 }
 
 platform::Result<std::vector<Conversion>> planConversions(const std::vector<std::string>& files,

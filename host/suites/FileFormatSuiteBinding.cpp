@@ -1,7 +1,6 @@
 // "AI File Format Suite": the formats plug-ins read and write.
 
 #include <algorithm>
-#include <cctype>
 
 #include "host/loader/Registrations.h"
 #include "host/sdk/ErrorCodes.h"
@@ -10,6 +9,7 @@
 #include "host/suites/RegistrationBindings.h"
 #include "host/suites/SuiteBindings.h"
 #include "host/suites/SuiteRegistry.h"
+#include "platform/AsciiText.h"
 
 namespace host {
 namespace {
@@ -21,8 +21,7 @@ std::vector<std::string> splitExtensions(std::string_view list) {
   std::vector<std::string> extensions;
   while (!list.empty()) {
     size_t comma = list.find(',');
-    std::string extension(list.substr(0, comma));
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::string extension = platform::lowerAsciiText(list.substr(0, comma));
     if (!extension.empty()) extensions.push_back(extension);
     list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
   }

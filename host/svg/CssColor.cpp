@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/svg/NumberScanner.h"
+#include "platform/AsciiText.h"
 
 namespace host::svg {
 namespace {
@@ -232,7 +233,7 @@ std::optional<RgbColor> parseCssColor(std::string_view text) {
   text = trimSpaces(text);
   if (text.empty()) return std::nullopt;
   if (text.front() == '#') return parseHexColor(text.substr(1));
-  const std::string lower = asciiLowerCase(text);
+  const std::string lower = platform::lowerAsciiText(text);
   if (lower.starts_with("rgb(") && lower.back() == ')') {
     return parseRgbFunction(std::string_view(text).substr(4, text.size() - 5));
   }

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <system_error>
 
+#include "platform/AsciiText.h"
+
 namespace host::svg {
 namespace {
-
-bool isDigit(char character) { return character >= '0' && character <= '9'; }
 
 /// Integers up to this are exact doubles.
 constexpr std::uint64_t kExactIntegerLimit = std::uint64_t{1} << 53;
@@ -36,14 +36,6 @@ struct ExactDigits {
 
 bool isSvgSpace(char character) {
   return character == ' ' || character == '\t' || character == '\n' || character == '\r' || character == '\f';
-}
-
-std::string asciiLowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& character : lower) {
-    if (character >= 'A' && character <= 'Z') character = static_cast<char>(character - 'A' + 'a');
-  }
-  return lower;
 }
 
 std::string_view trimSpaces(std::string_view text) {
@@ -79,11 +71,11 @@ std::optional<double> NumberScanner::number() {
   if (cursor < text.size() && (text[cursor] == '+' || text[cursor] == '-')) ++cursor;
   const std::size_t mantissaStart = cursor;
   ExactDigits exact;
-  while (cursor < text.size() && isDigit(text[cursor])) exact.add(text[cursor++]);
+  while (cursor < text.size() && platform::isAsciiDigit(text[cursor])) exact.add(text[cursor++]);
   bool digits = cursor > mantissaStart;
   if (cursor < text.size() && text[cursor] == '.') {
     const std::size_t fractionStart = ++cursor;
-    while (cursor < text.size() && isDigit(text[cursor])) exact.add(text[cursor++]);
+    while (cursor < text.size() && platform::isAsciiDigit(text[cursor])) exact.add(text[cursor++]);
     digits = digits || cursor > fractionStart;
     exact.fractionDigits = cursor - fractionStart;
   }
@@ -101,8 +93,8 @@ std::optional<double> NumberScanner::number() {
     std::size_t exponent = cursor + 1;
     const bool minus = exponent < text.size() && text[exponent] == '-';
     if (exponent < text.size() && (text[exponent] == '+' || minus)) ++exponent;
-    if (exponent < text.size() && isDigit(text[exponent])) {
-      while (exponent < text.size() && isDigit(text[exponent])) ++exponent;
+    if (exponent < text.size() && platform::isAsciiDigit(text[exponent])) {
+      while (exponent < text.size() && platform::isAsciiDigit(text[exponent])) ++exponent;
       cursor = exponent;
       negativeExponent = minus;
     }

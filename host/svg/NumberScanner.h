@@ -45,9 +45,6 @@ private:
 /// True for the white space of SVG attribute grammars: space, tab, line feed, carriage return, form feed.
 [[nodiscard]] bool isSvgSpace(char character);
 
-/// The text with ASCII capitals made small (keywords, units and property names of SVG are ASCII).
-[[nodiscard]] std::string asciiLowerCase(std::string_view text);
-
 /// The text without leading and trailing white space.
 [[nodiscard]] std::string_view trimSpaces(std::string_view text);
 

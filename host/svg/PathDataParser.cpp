@@ -5,12 +5,13 @@
 
 #include "host/svg/ArcConversion.h"
 #include "host/svg/NumberScanner.h"
+#include "platform/AsciiText.h"
 
 namespace host::svg {
 namespace {
 
 bool startsNumber(char character) {
-  return (character >= '0' && character <= '9') || character == '-' || character == '+' || character == '.';
+  return platform::isAsciiDigit(character) || character == '-' || character == '+' || character == '.';
 }
 
 Point reflect(Point control, Point about) { return {2 * about.x - control.x, 2 * about.y - control.y}; }

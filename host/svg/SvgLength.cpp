@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host/svg/NumberScanner.h"
+#include "platform/AsciiText.h"
 
 namespace host::svg {
 namespace {
@@ -30,7 +31,7 @@ std::optional<Length> parseLength(std::string_view text) {
   if (unit.empty()) return Length{*value, LengthUnit::NONE};
   // The unit follows the number directly: "3 px" is no length.
   if (isSvgSpace(rest.front())) return std::nullopt;
-  const std::string lowerUnit = asciiLowerCase(unit);
+  const std::string lowerUnit = platform::lowerAsciiText(unit);
   for (const UnitName& known : kUnitNames) {
     if (lowerUnit == known.name) return Length{*value, known.unit};
   }

@@ -6,12 +6,13 @@
 #include <utility>
 
 #include "host/svg/NumberScanner.h"
+#include "platform/AsciiText.h"
 
 namespace host::svg {
 namespace {
 
 std::optional<Paint> parseSimplePaint(std::string_view text) {
-  const std::string lower = asciiLowerCase(trimSpaces(text));
+  const std::string lower = platform::lowerAsciiText(trimSpaces(text));
   if (lower == "none") return Paint{};
   if (lower == "currentcolor") return Paint{PaintKind::CURRENT_COLOR, {}, {}, PaintKind::NONE, {}};
   if (std::optional<RgbColor> color = parseCssColor(text))
@@ -57,7 +58,7 @@ std::optional<double> parseNonNegativeLength(std::string_view text, const Length
 // to zero draws a solid line.
 std::optional<std::vector<double>> parseDashArray(std::string_view text, const LengthContext& context) {
   text = trimSpaces(text);
-  if (asciiLowerCase(text) == "none") return std::vector<double>{};
+  if (platform::lowerAsciiText(text) == "none") return std::vector<double>{};
   std::vector<double> lengths;
   double total = 0;
   std::size_t start = 0;
@@ -98,7 +99,7 @@ std::optional<double> parseFontSize(std::string_view text, double parentSize, co
   // CSS's absolute size keywords at a medium of 16 px.
   static constexpr Keyword kKeywords[] = {{"xx-small", 9}, {"x-small", 10}, {"small", 13},   {"medium", 16},
                                           {"large", 18},   {"x-large", 24}, {"xx-large", 32}};
-  const std::string lower = asciiLowerCase(trimSpaces(text));
+  const std::string lower = platform::lowerAsciiText(trimSpaces(text));
   for (const Keyword& keyword : kKeywords) {
     if (lower == keyword.name) return keyword.pixels;
   }
@@ -121,7 +122,7 @@ struct Keyword {
 
 template <class Enum, std::size_t Size>
 std::optional<Enum> parseKeyword(std::string_view text, const Keyword<Enum> (&keywords)[Size]) {
-  const std::string lower = asciiLowerCase(trimSpaces(text));
+  const std::string lower = platform::lowerAsciiText(trimSpaces(text));
   for (const Keyword<Enum>& keyword : keywords) {
     if (lower == keyword.name) return keyword.value;
   }
@@ -145,7 +146,7 @@ constexpr Keyword<bool> kFontStyles[] = {{"normal", false}, {"italic", true}, {"
 
 // Whether a font weight is bold: the keywords, or a number of 600 and more.
 std::optional<bool> parseFontWeight(std::string_view text) {
-  const std::string lower = asciiLowerCase(trimSpaces(text));
+  const std::string lower = platform::lowerAsciiText(trimSpaces(text));
   if (lower == "normal" || lower == "lighter") return false;
   if (lower == "bold" || lower == "bolder") return true;
   std::optional<double> weight = parseNumber(lower);
@@ -155,7 +156,7 @@ std::optional<bool> parseFontWeight(std::string_view text) {
 
 // Whether a reference-valued property (marker, filter, mask) is set: "none" is not, url(...) is.
 std::optional<bool> parseReferenceSet(std::string_view text) {
-  if (asciiLowerCase(trimSpaces(text)) == "none") return false;
+  if (platform::lowerAsciiText(trimSpaces(text)) == "none") return false;
   if (parseUrlReference(text)) return true;
   return std::nullopt;
 }
@@ -180,7 +181,7 @@ struct PropertyRule {
 constexpr PropertyRule kPropertyRules[] = {
     {"clip-path",
      [](SvgStyle& style, std::string_view value, const LengthContext&) {
-       if (asciiLowerCase(trimSpaces(value)) == "none") {
+       if (platform::lowerAsciiText(trimSpaces(value)) == "none") {
          style.clipPath.clear();
          return true;
        }
@@ -202,7 +203,7 @@ constexpr PropertyRule kPropertyRules[] = {
      [](SvgStyle& style, const SvgStyle& parent) { style.color = parent.color; }},
     {"display",
      [](SvgStyle& style, std::string_view value, const LengthContext&) {
-       style.displayNone = asciiLowerCase(trimSpaces(value)) == "none";
+       style.displayNone = platform::lowerAsciiText(trimSpaces(value)) == "none";
        return true;
      },
      [](SvgStyle& style, const SvgStyle& parent) { style.displayNone = parent.displayNone; }},
@@ -377,7 +378,7 @@ void applyStyleAttribute(SvgStyle& style, const SvgStyle& parent, std::string_vi
     const std::string_view writtenName = trimSpaces(declaration.substr(0, colon));
     const bool lower = std::none_of(writtenName.begin(), writtenName.end(),
                                     [](char character) { return character >= 'A' && character <= 'Z'; });
-    const std::string lowered = lower ? std::string() : asciiLowerCase(writtenName);
+    const std::string lowered = lower ? std::string() : platform::lowerAsciiText(writtenName);
     const std::string_view name = lower ? writtenName : std::string_view(lowered);
     std::string_view value = trimSpaces(declaration.substr(colon + 1));
     // The priority marker changes nothing here: the style attribute wins over presentation attributes anyway.

@@ -7,6 +7,7 @@
 #include "installer/script/Language.h"
 #include "installer/script/Script.h"
 #include "installer/ui/MessageTable.h"
+#include "platform/AsciiText.h"
 
 namespace installer {
 
@@ -93,16 +94,6 @@ std::vector<FoundEntry> findEntries(const CommandContext& context, std::string_v
   return found;
 }
 
-namespace {
-std::string lowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-}  // namespace
-
 FolderEntries::FolderEntries(fs::path folder) : folder(std::move(folder)) {
   std::error_code error;
   for (fs::directory_iterator next(this->folder, error), end; !error && next != end; next.increment(error)) {
@@ -113,13 +104,13 @@ FolderEntries::FolderEntries(fs::path folder) : folder(std::move(folder)) {
 fs::path FolderEntries::pathOf(std::string_view name) const {
   std::string exact(name);
   if (names.contains(exact)) return folder / exact;
-  auto match = namesByLowerCase.find(lowerCase(name));
+  auto match = namesByLowerCase.find(platform::lowerAsciiText(name));
   return folder / (match != namesByLowerCase.end() ? match->second : exact);
 }
 
 void FolderEntries::add(const std::string& name) {
   names.insert(name);
-  namesByLowerCase.emplace(lowerCase(name), name);
+  namesByLowerCase.emplace(platform::lowerAsciiText(name), name);
 }
 
 void noteFailure(CommandContext& context, const platform::Error& error) {

@@ -12,7 +12,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "installer/run/CommandContext.h"
+#include "installer/commands/CommandContext.h"
 #include "installer/ui/MessageBoxes.h"
 #include "platform/ContainedPath.h"
 #include "platform/Result.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "installer/script/CommandTable.h"
+#include "installer/script/CommandEntry.h"
 
 namespace installer {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <utility>
 
-#include "installer/run/CommandContext.h"
-#include "installer/script/CommandTable.h"
+#include "installer/commands/CommandContext.h"
+#include "installer/script/CommandEntry.h"
 
 namespace installer {
 

@@ -1,9 +1,9 @@
 #include "installer/commands/NamePatterns.h"
 
+#include "platform/AsciiText.h"
+
 namespace installer {
 namespace {
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 size_t nameStart(std::string_view path) {
   size_t separator = path.find_last_of("\\/:");
@@ -40,7 +40,7 @@ bool matchName(std::string_view patternPath, std::string_view candidatePath) {
       // A name without an extension matches an extension of stars: "*.*" and "README.*" take "README".
       return index == patternDot && candidateDot == std::string_view::npos && isEmptyExtension(pattern, index);
     }
-    if (lowerAscii(c) != lowerAscii(candidate[at])) return false;
+    if (platform::lowerAscii(c) != platform::lowerAscii(candidate[at])) return false;
     ++at;
   }
   return at == candidate.size();

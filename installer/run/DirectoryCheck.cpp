@@ -1,6 +1,5 @@
 #include "installer/run/DirectoryCheck.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -9,7 +8,6 @@ namespace {
 
 constexpr std::string_view kForbiddenCharacters = "*?/<>";
 constexpr size_t kDriveColonIndex = 1;
-constexpr double kKbPerMb = 1024.0;
 
 }  // namespace
 
@@ -41,22 +39,6 @@ bool directoryIsValid(std::string_view directory, InstallType type, const platfo
 uint64_t freeSpaceOf(std::string_view directory, const platform::DriveMap& drives) {
   platform::Result<uint64_t> free = drives.freeSpaceKb(directory);
   return free ? *free : 0;
-}
-
-std::string spaceText(uint64_t sizeKb) {
-  char text[48];
-  if (sizeKb <= 1024) {
-    std::snprintf(text, sizeof text, "%ldK", static_cast<long>(sizeKb));
-  } else {
-    std::snprintf(text, sizeof text, "%.1fM", static_cast<double>(sizeKb) / kKbPerMb);
-  }
-  return text;
-}
-
-std::string megabytesText(uint64_t sizeKb) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%7.1f", static_cast<double>(sizeKb) / kKbPerMb);
-  return text;
 }
 
 }  // namespace installer

@@ -23,10 +23,4 @@ namespace installer {
 /// The free space of the directory's drive in KB; 0 when it cannot be read.
 [[nodiscard]] uint64_t freeSpaceOf(std::string_view directory, const platform::DriveMap& drives);
 
-/// A size in a disk-space question: "%ldK" up to 1024 KB, "%.1fM" (KB / 1024) above.
-[[nodiscard]] std::string spaceText(uint64_t sizeKb);
-
-/// A size in MB as the pages show it ("%7.1f").
-[[nodiscard]] std::string megabytesText(uint64_t sizeKb);
-
 }  // namespace installer

@@ -3,13 +3,16 @@
 #include <optional>
 #include <system_error>
 
-#include "installer/run/CommandContext.h"
+#include "installer/commands/CommandContext.h"
+#include "installer/commands/RunState.h"
 #include "installer/run/DirectoryCheck.h"
 #include "installer/run/ExistingInstallation.h"
-#include "installer/run/RunState.h"
 #include "installer/script/Conditions.h"
 #include "installer/script/Script.h"
 #include "installer/ui/MessageTable.h"
+#include "installer/ui/PageViews.h"
+#include "installer/ui/SizeText.h"
+#include "platform/AsciiText.h"
 
 namespace installer {
 namespace {
@@ -50,29 +53,12 @@ bool existsCaseInsensitive(const platform::DriveMap& drives, const std::string& 
   return path && fs::exists(*path, error);
 }
 
-// A label as the page shows it: "&" marks the mnemonic letter (drawn underlined), "&&" is an ampersand.
-std::string visibleLabel(std::string_view label) {
-  std::string out;
-  for (size_t index = 0; index < label.size(); ++index) {
-    if (label[index] == '&' && index + 1 < label.size()) ++index;
-    out += label[index];
-  }
-  return out;
-}
-
 // The entry of folder named name without regard to case, or folder / name.
 fs::path entryIgnoringCase(const fs::path& folder, const std::string& name) {
   std::error_code error;
   if (fs::exists(folder / name, error)) return folder / name;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    std::string candidate = entry.path().filename().string();
-    if (candidate.size() != name.size()) continue;
-    bool same = true;
-    for (size_t i = 0; i < name.size() && same; ++i) {
-      auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-      same = lower(candidate[i]) == lower(name[i]);
-    }
-    if (same) return entry.path();
+    if (platform::equalsIgnoringAsciiCase(entry.path().filename().string(), name)) return entry.path();
   }
   return folder / name;
 }
@@ -103,9 +89,7 @@ private:
   }
 
   void searchExistingInstallation();
-  PageView coverView() const;
-  PageView setPageView() const;
-  PageView optionsPageView() const;
+  PageView pageView(Page page) const;
   platform::Result<bool> startRun();
   platform::Result<bool> enterDiskGroup();
   platform::Result<void> finishRun();
@@ -150,62 +134,11 @@ void SetupRun::searchExistingInstallation() {
   ui.note("existing installation: " + std::to_string(controls.foundFolders.size()) + " folder(s) found");
 }
 
-PageView SetupRun::coverView() const {
-  PageView view{Page::COVER, {}};
-  std::error_code error;
-  fs::path cover = entryIgnoringCase(setup.setupDirectory, std::string(kCoverBitmap));
-  view.lines.push_back(fs::exists(cover, error) ? cover.filename().string() : std::string("(no cover bitmap)"));
-  return view;
-}
-
-PageView SetupRun::setPageView() const {
-  PageView view{Page::SET_AND_DIRECTORY, {}};
-  for (size_t index = 0; index < config.installSets.size(); ++index) {
-    view.lines.push_back(std::string(index == controls.selectedSet ? "(*) " : "( ) ") +
-                         utf8(config.installSets[index].name));
-  }
-  if (controls.selectedSet < config.installSets.size() && !config.installSets[controls.selectedSet].comment.empty()) {
-    view.lines.push_back(text(MSG_COMMENT) + ": " + utf8(config.installSets[controls.selectedSet].comment));
-  }
-  view.lines.push_back(text(MSG_INSTALL_DIRECTORY) + " " + controls.directory);
-  std::string driveButtons;
-  for (char letter : drives.drives()) driveButtons += (driveButtons.empty() ? "" : " ") + std::string(1, letter) + ":";
-  view.lines.push_back("drives: " + driveButtons);
-  if (!controls.foundFolders.empty())
-    view.lines.push_back("folders found: " + std::to_string(controls.foundFolders.size()));
-  std::string available = text(MSG_AVAILABLE_DISK_SPACE);
-  std::string megabytes = megabytesText(freeSpaceOf(controls.directory, drives));
-  size_t format = available.find("%7.1f");
-  if (format != std::string::npos) available.replace(format, 5, megabytes);
-  view.lines.push_back(available);
-  return view;
-}
-
-PageView SetupRun::optionsPageView() const {
-  PageView view{Page::OPTIONS, {text(MSG_OPTION)}};
-  for (size_t index = 0; index < kChoiceLimit; ++index) {
-    const Choice& mode = config.modes[index];
-    if (!mode.exists) continue;
-    bool on = controls.selection.modeOn[index];
-    std::string mark = controls.selection.modesAreRadio ? (on ? "(*) " : "( ) ") : (on ? "[x] " : "[ ] ");
-    view.lines.push_back(mark + "mode " + std::to_string(index) + " " + visibleLabel(utf8(mode.label)) +
-                         sizeColumn(mode.sizeKb));
-  }
-  view.lines.push_back("--------");
-  for (size_t index = 0; index < kChoiceLimit; ++index) {
-    const Choice& option = config.options[index];
-    if (!option.exists) continue;
-    std::string mark = controls.selection.optionOn[index] ? "[x] " : "[ ] ";
-    view.lines.push_back(mark + "option " + std::to_string(index) + " " + visibleLabel(utf8(option.label)) +
-                         sizeColumn(option.sizeKb));
-  }
-  std::string totals = text(MSG_TOTAL_AND_AVAILABLE);
-  for (uint64_t value : {selectedTotalKb(config, controls.selection), freeSpaceOf(controls.directory, drives)}) {
-    size_t format = totals.find("%7.1f");
-    if (format != std::string::npos) totals.replace(format, 5, megabytesText(value));
-  }
-  view.lines.push_back(totals);
-  return view;
+PageView SetupRun::pageView(Page page) const {
+  if (page == Page::COVER) return coverView(entryIgnoringCase(setup.setupDirectory, std::string(kCoverBitmap)));
+  uint64_t freeKb = freeSpaceOf(controls.directory, drives);
+  return page == Page::SET_AND_DIRECTORY ? setPageView(config, controls, drives, freeKb)
+                                         : optionsPageView(config, controls, freeKb);
 }
 
 // OK on page 1 or 2: the disk-space question, then the script. False when the run stays on the page.
@@ -407,9 +340,7 @@ RunOutcome SetupRun::run() {
 
   Page page = config.coverPage ? Page::COVER : Page::SET_AND_DIRECTORY;
   while (page != Page::PROGRESS) {
-    PageView view = page == Page::COVER               ? coverView()
-                    : page == Page::SET_AND_DIRECTORY ? setPageView()
-                                                      : optionsPageView();
+    PageView view = pageView(page);
     platform::Result<PageButton> button = ui.runPage(view, controls);
     if (!button) return ended(RunEnd::FAILED, button.error().describe());
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "installer/run/RunState.h"
-#include "installer/script/CommandTable.h"
+#include "installer/commands/CommandTable.h"
+#include "installer/commands/RunState.h"
 #include "installer/script/ConfigText.h"
 #include "installer/script/SetupConfig.h"
 #include "installer/script/Tokens.h"

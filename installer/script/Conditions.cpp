@@ -1,5 +1,7 @@
 #include "installer/script/Conditions.h"
 
+#include "platform/AsciiText.h"
+
 namespace installer {
 namespace {
 
@@ -38,7 +40,7 @@ ScriptCondition parseCondition(std::string_view line) {
       ++scanned;
       continue;
     }
-    if (c >= '0' && c <= '9' && !field.negative) {
+    if (platform::isAsciiDigit(c) && !field.negative) {
       if (field.value < kFieldCeiling) {
         field.value += (c - '0') * field.placeValue;
         field.placeValue = field.placeValue < kFieldCeiling ? field.placeValue * 10 : field.placeValue;

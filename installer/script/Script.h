@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "installer/script/CommandTable.h"
+#include "installer/script/CommandEntry.h"
 #include "installer/script/Conditions.h"
 #include "installer/script/Tokens.h"
 

@@ -1,7 +1,6 @@
 #include "installer/script/SetupConfig.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "platform/AsciiText.h"
 
@@ -11,7 +10,6 @@ namespace {
 constexpr std::string_view kGeneralHeader = "[GENERAL]";
 constexpr size_t kNumberedKeyLimit = 20;
 constexpr size_t kNumberDigitsLimit = 4;
-constexpr uint32_t kKbPerMb = 1024;
 // The default install directory as a configuration would write it: the root of the Windows drive.
 constexpr std::string_view kDefaultInstallDirectory = "$R\\\\";
 
@@ -157,16 +155,6 @@ SetupConfig readSetupConfig(std::string_view buffer, const MacroValues& macros) 
     config.installSets[index].comment = std::move(setComments[index]);
   }
   return config;
-}
-
-std::string sizeColumn(uint32_t sizeKb) {
-  char text[32];
-  if (sizeKb <= kKbPerMb) {
-    std::snprintf(text, sizeof text, "\t%5d KB", static_cast<int>(sizeKb));
-  } else {
-    std::snprintf(text, sizeof text, "\t%5.1f MB", static_cast<double>(sizeKb) / kKbPerMb);
-  }
-  return text;
 }
 
 }  // namespace installer

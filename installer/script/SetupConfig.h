@@ -95,7 +95,4 @@ struct SetupConfig {
 /// characters and the number has one to four digits and lies from 0 to 255; nothing otherwise.
 [[nodiscard]] std::optional<int> numberedKey(std::string_view key, std::string_view prefix);
 
-/// A size as shown after a label: "\t%5d KB" up to 1024 KB, else "\t%5.1f MB".
-[[nodiscard]] std::string sizeColumn(uint32_t sizeKb);
-
 }  // namespace installer

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/AsciiText.h"
+
 namespace installer {
 namespace {
 
@@ -10,8 +12,6 @@ constexpr std::string_view kBackslashEscapes = "0abfnrtv,.\\?'\"";
 constexpr std::string_view kMacroLetters = "AIWSR";
 // The drive part of a path: "C:\" before its trailing backslash is removed.
 constexpr size_t kDriveLength = 3;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string withoutTrailingBackslash(std::string path) {
   if (!path.empty() && path.back() == '\\') path.pop_back();
@@ -107,10 +107,10 @@ std::string nextToken(char delimiter, size_t& position, std::string_view line, c
         position += 2;
         continue;
       }
-      if (isDigit(next)) {
+      if (platform::isAsciiDigit(next)) {
         int number = next - '0';
         position += 2;
-        if (position < line.size() && isDigit(line[position])) number = number * 10 + (line[position++] - '0');
+        if (position < line.size() && platform::isAsciiDigit(line[position])) number = number * 10 + (line[position++] - '0');
         std::string folder = macros.specialFolder ? macros.specialFolder(number) : std::string{};
         if (folder.size() > kSpecialFolderLimit) folder.resize(kSpecialFolderLimit);
         append(withoutTrailingBackslash(folder));

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "installer/ui/MessageTable.h"
+#include "platform/AsciiText.h"
 
 namespace installer {
 namespace {
@@ -16,14 +17,6 @@ std::string_view trim(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\r')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
   return text;
-}
-
-std::string lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
 }
 
 template <class Number>
@@ -37,7 +30,7 @@ std::optional<Number> numberOf(std::string_view text) {
 // "1,3", "none": the numbers of a list.
 std::optional<std::vector<int>> numberList(std::string_view text) {
   std::vector<int> numbers;
-  if (lower(text) == "none") return numbers;
+  if (platform::lowerAsciiText(text) == "none") return numbers;
   while (true) {
     size_t comma = text.find(',');
     std::optional<int> number = numberOf<int>(trim(text.substr(0, comma)));
@@ -63,7 +56,7 @@ platform::Result<Answers> parseAnswers(std::string_view text, const std::string&
     if (line.empty() || line.starts_with('#') || line.starts_with(';')) continue;
     size_t equals = line.find('=');
     if (equals == std::string_view::npos) return platform::fail("expected \"key = value\"", where);
-    std::string key = lower(trim(line.substr(0, equals)));
+    std::string key = platform::lowerAsciiText(trim(line.substr(0, equals)));
     std::string_view value = trim(line.substr(equals + 1));
     if (value.empty()) return platform::fail("no value for \"" + key + "\"", where);
 

@@ -5,6 +5,7 @@
 
 #include "installer/script/Language.h"
 #include "installer/script/Selection.h"
+#include "installer/ui/SizeText.h"
 
 namespace installer {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "installer/commands/FileCommands.h"
-#include "tests/installer/SetupRunFixture.h"
-#include "tests/installer/SzddWriter.h"
+#include "tests/installer/run/SetupRunFixture.h"
+#include "tests/platform/SzddWriter.h"
 #include "tests/platform/TestSupport.h"
 
 namespace installer::test {

@@ -1,6 +1,6 @@
 #pragma once
-// The script's commands: one static table of names and handlers. The run looks a command up here, counts it and
-// calls its handler; a command whose effect this build does not have yet has the not-available handler.
+// A command of the script language as the script sees it: a name and the handler that runs its line. The script
+// counts and checks lines against a table of these; the commands provide the table and the run calls its handlers.
 
 #include <span>
 #include <string_view>
@@ -19,7 +19,7 @@ enum class StepResult : int {
   SKIP = 5,
 };
 
-/// The run's side of a command: its state, the drive map, the user interface. Defined by the run.
+/// The run's side of a command: its state, the drive map, the user interface. Defined by the commands.
 class CommandContext;
 
 /// Runs one command line. arguments is the text after the command name and its space.
@@ -32,14 +32,6 @@ struct CommandEntry {
   /// What the command does.
   CommandHandler handler;
 };
-
-/// Counts the command and reports it as not available in this build.
-StepResult runNotAvailable(CommandContext& context, std::string_view arguments);
-/// Accepts the command and does nothing (ADDINIT, DELINIT).
-StepResult runWithoutEffect(CommandContext& context, std::string_view arguments);
-
-/// The commands of the script language, in the order of their documentation.
-[[nodiscard]] std::span<const CommandEntry> commandTable();
 
 /// The entry of that name in table, or null for a line that is no command.
 [[nodiscard]] const CommandEntry* findCommand(std::span<const CommandEntry> table, std::string_view name);

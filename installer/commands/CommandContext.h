@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "installer/run/RunState.h"
-#include "installer/script/CommandTable.h"
+#include "installer/commands/RunState.h"
+#include "installer/script/CommandEntry.h"
 #include "installer/script/SetupConfig.h"
 #include "installer/script/Tokens.h"
 #include "installer/ui/UserInterface.h"

@@ -1,4 +1,4 @@
-#include "tests/installer/SzddWriter.h"
+#include "tests/platform/SzddWriter.h"
 
 #include <cstdint>
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "installer/run/CommandContext.h"
-#include "installer/run/RunState.h"
+#include "installer/commands/CommandContext.h"
+#include "installer/commands/RunState.h"
 #include "installer/script/SetupConfig.h"
 #include "installer/ui/UserInterface.h"
 #include "platform/DriveMap.h"

@@ -1,4 +1,4 @@
-#include "installer/script/CommandTable.h"
+#include "installer/commands/CommandTable.h"
 
 #include "installer/commands/FileCommands.h"
 
@@ -49,12 +49,5 @@ constexpr CommandEntry kCommands[] = {
 }  // namespace
 
 std::span<const CommandEntry> commandTable() { return kCommands; }
-
-const CommandEntry* findCommand(std::span<const CommandEntry> table, std::string_view name) {
-  for (const CommandEntry& entry : table) {
-    if (entry.name == name) return &entry;
-  }
-  return nullptr;
-}
 
 }  // namespace installer

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "installer/run/CommandContext.h"
-#include "installer/script/CommandTable.h"
+#include "installer/commands/CommandContext.h"
+#include "installer/commands/CommandTable.h"
 
 namespace installer {
 

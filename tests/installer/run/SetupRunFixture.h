@@ -8,8 +8,8 @@
 #include <span>
 #include <string>
 
+#include "installer/commands/CommandTable.h"
 #include "installer/run/SetupRun.h"
-#include "installer/script/CommandTable.h"
 #include "platform/DriveMap.h"
 #include "tests/platform/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "tests/installer/FileCommandFixture.h"
+#include "tests/installer/commands/FileCommandFixture.h"
 
 #include <algorithm>
 #include <chrono>

@@ -10,8 +10,8 @@
 #include "installer/commands/FileQuestions.h"
 #include "installer/ui/MessageTable.h"
 #include "platform/FileAttributes.h"
-#include "tests/installer/FileCommandFixture.h"
-#include "tests/installer/SzddWriter.h"
+#include "tests/installer/commands/FileCommandFixture.h"
+#include "tests/platform/SzddWriter.h"
 
 namespace installer::test {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/FileAttributes.h"
 #include "platform/FileOperations.h"
 #include "platform/LzExpand.h"
-#include "tests/installer/SzddWriter.h"
+#include "tests/platform/SzddWriter.h"
 #include "tests/platform/TestSupport.h"
 
 namespace installer::test {

@@ -1,4 +1,4 @@
-#include "tests/installer/SetupRunFixture.h"
+#include "tests/installer/run/SetupRunFixture.h"
 
 #include <cstdio>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/script/CommandTable.h"
+#include "installer/commands/CommandTable.h"
 #include "installer/script/Conditions.h"
 #include "installer/script/ConfigText.h"
 #include "installer/script/Script.h"
@@ -261,14 +261,6 @@ TEST(InstallerConfig, DefaultsWithoutConfiguration) {
   EXPECT_FALSE(config.coverPage);
   // An unquoted directory runs up to a comma.
   EXPECT_EQ(readSetupConfig("[GENERAL]\nINSTALLDIR=$R\\\\APP,rest\n", testMacros()).installDirectory, "C:\\APP");
-}
-
-TEST(InstallerConfig, Sizes) {
-  EXPECT_EQ(sizeColumn(0), "\t    0 KB");
-  EXPECT_EQ(sizeColumn(1024), "\t 1024 KB");
-  EXPECT_EQ(sizeColumn(1025), "\t  1.0 MB");
-  EXPECT_EQ(sizeColumn(2048), "\t  2.0 MB");
-  EXPECT_EQ(sizeColumn(150 * 1024), "\t150.0 MB");
 }
 
 TEST(InstallerSelection, Specifications) {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "installer/run/CommandContext.h"
+#include "installer/commands/CommandContext.h"
 #include "installer/run/ExistingInstallation.h"
 #include "installer/run/SetupRun.h"
 #include "installer/script/Script.h"
-#include "tests/installer/SetupRunFixture.h"
+#include "tests/installer/run/SetupRunFixture.h"
 #include "tests/platform/TestSupport.h"
 
 namespace installer {
