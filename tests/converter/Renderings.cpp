@@ -14,13 +14,6 @@ constexpr unsigned kColourGrid = 48;
 // The DXF palette approximates every colour; its steps are well inside this distance in RGB.
 constexpr int kColourTolerance = 100;
 
-struct Box {
-  unsigned left;
-  unsigned top;
-  unsigned right;
-  unsigned bottom;
-};
-
 /// The bounding box of the pixels that ink() accepts, or nothing.
 std::optional<Box> inkBox(const Image& image, const std::function<bool(unsigned, unsigned)>& ink) {
   Box box{image.width, image.height, 0, 0};
@@ -98,8 +91,12 @@ Rgb pixelAt(const Image& image, unsigned x, unsigned y) {
 
 bool isInk(const Image& image, unsigned x, unsigned y) { return !isWhite(pixelAt(image, x, y)); }
 
+std::optional<Box> inkBoxOf(const Image& image) {
+  return inkBox(image, [&](unsigned x, unsigned y) { return isInk(image, x, y); });
+}
+
 std::vector<bool> inkCells(const Image& image) {
-  const std::optional<Box> box = inkBox(image, [&](unsigned x, unsigned y) { return isInk(image, x, y); });
+  const std::optional<Box> box = inkBoxOf(image);
   if (!box) return {};
   std::vector<bool> cells(kInkGrid * kInkGrid, false);
   const double cellWidth = (box->right - box->left + 1) / static_cast<double>(kInkGrid);

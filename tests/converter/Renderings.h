@@ -32,6 +32,17 @@ struct Rgb {
 /// A pixel with ink: any colour clearly off the white paper (light tints do not count).
 [[nodiscard]] bool isInk(const Image& image, unsigned x, unsigned y);
 
+/// The pixels from (left, top) to (right, bottom), both included.
+struct Box {
+  unsigned left;
+  unsigned top;
+  unsigned right;
+  unsigned bottom;
+};
+
+/// The bounding box of an image's ink, or nothing without ink.
+[[nodiscard]] std::optional<Box> inkBoxOf(const Image& image);
+
 /// The ink of an image on a grid laid over its ink's bounding box; empty without ink.
 [[nodiscard]] std::vector<bool> inkCells(const Image& image);
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -68,23 +69,11 @@ std::vector<Entity> entitiesOf(const fs::path& dxf) {
 
 /// The colour at a point given as a share of the ink's bounding box (0, 0 top left; 1, 1 bottom right).
 Rgb colourAt(const Image& image, double across, double down) {
-  unsigned left = image.width;
-  unsigned top = image.height;
-  unsigned right = 0;
-  unsigned bottom = 0;
-  for (unsigned y = 0; y < image.height; ++y) {
-    for (unsigned x = 0; x < image.width; ++x) {
-      if (!converter::test::isInk(image, x, y)) continue;
-      left = std::min(left, x);
-      top = std::min(top, y);
-      right = std::max(right, x);
-      bottom = std::max(bottom, y);
-    }
-  }
-  EXPECT_LE(left, right) << "no ink";
-  if (left > right) return {};
-  return pixelAt(image, left + static_cast<unsigned>(across * (right - left)),
-                 top + static_cast<unsigned>(down * (bottom - top)));
+  const std::optional<converter::test::Box> box = converter::test::inkBoxOf(image);
+  EXPECT_TRUE(box) << "no ink";
+  if (!box) return {};
+  return pixelAt(image, box->left + static_cast<unsigned>(across * (box->right - box->left)),
+                 box->top + static_cast<unsigned>(down * (box->bottom - box->top)));
 }
 
 /// The colour's strongest component, by name, to compare a peer's rendering with the drawing's colours.
