@@ -153,17 +153,13 @@ int convert(host::Host& host, const std::filesystem::path& input, const std::fil
     return !cancelled();
   });
   driver.endProgress();
-  if (!read && read.error().code == host::svg::kSvgCancelled) {
+  // A Ctrl+C stops the conversion here too when it came after the reader's last progress check.
+  if (cancelled() || (!read && read.error().code == host::svg::kSvgCancelled)) {
     err << "drawhost: " << output.string() << ": cancelled; not written\n";
     return 1;
   }
   if (!read) {
     err << "drawhost: " << read.error().describe() << "\n";
-    return 1;
-  }
-  // A Ctrl+C after the last progress check still stops the conversion here.
-  if (cancelled()) {
-    err << "drawhost: " << output.string() << ": cancelled; not written\n";
     return 1;
   }
   sayDiagnostics(err, input, read->diagnostics);

@@ -82,4 +82,10 @@ ContainedPath entryAt(const std::filesystem::path& path) {
   return std::move(entry).value();
 }
 
+double peakMegabytes(const std::string& output) {
+  const std::size_t line = output.rfind("peak=");
+  if (line == std::string::npos) return -1;
+  return std::stod(output.substr(line + 5)) / 1024;  // %M counts KiB
+}
+
 }  // namespace platform::test

@@ -64,6 +64,12 @@ struct CommandRun {
 /// Runs a shell command line, redirections included, and collects its output.
 [[nodiscard]] CommandRun runCommand(const std::string& commandLine);
 
+/// Put before a command line, makes GNU time report the command's peak memory on the last line of its output.
+inline constexpr const char* kPeakMemoryPrefix = "/usr/bin/time -f peak=%M ";
+
+/// The peak resident memory in MB that kPeakMemoryPrefix reported in output, or -1 when it holds none.
+[[nodiscard]] double peakMegabytes(const std::string& output);
+
 /// Succeeds when the result holds a value; otherwise prints the error.
 template <class T>
 [[nodiscard]] ::testing::AssertionResult succeeded(const Result<T>& result) {

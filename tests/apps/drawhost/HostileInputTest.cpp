@@ -43,13 +43,6 @@ std::string gzipOfZeros(std::size_t size) {
   return compressed;
 }
 
-/// The peak resident memory in MB that GNU time reported on its last line of output.
-double peakMegabytes(const std::string& output) {
-  const std::size_t line = output.rfind("peak=");
-  if (line == std::string::npos) return -1;
-  return std::stod(output.substr(line + 5)) / 1024;  // %M counts KiB
-}
-
 TEST(DrawhostHostileInput, ACompressedDrawingOfTwoGigabytesOfZerosIsRefusedWithinAGigabyte) {
   const fs::path folder = fs::temp_directory_path() / ("drawhost-bomb-" + std::to_string(getpid()));
   fs::create_directories(folder);
@@ -61,13 +54,13 @@ TEST(DrawhostHostileInput, ACompressedDrawingOfTwoGigabytesOfZerosIsRefusedWithi
     for (int copy = 0; copy < 32; ++copy) file << member;
   }
   const drawhost::testing::ProgramRun run = platform::test::runCommand(
-      "/usr/bin/time -f 'peak=%M' " + std::string(DRAWHOST_PROGRAM) + " convert " + bomb.string() + " " +
+      std::string(platform::test::kPeakMemoryPrefix) + DRAWHOST_PROGRAM + " convert " + bomb.string() + " " +
       (folder / "bomb.dxf").string() + " 2>&1");
   EXPECT_NE(run.status, 0) << run.output;
   EXPECT_NE(run.output.find(bomb.string()), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("inflates to more than 512 MiB"), std::string::npos) << run.output;
   EXPECT_FALSE(fs::exists(folder / "bomb.dxf"));
-  const double peak = peakMegabytes(run.output);
+  const double peak = platform::test::peakMegabytes(run.output);
   EXPECT_GT(peak, 0) << run.output;
   EXPECT_LT(peak, 1024) << "MB at the peak";
   fs::remove_all(folder);
